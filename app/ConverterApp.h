@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QApplication>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/RegistryKeyPath.h"
+#include "ui/AppContext.h"
+
+class CFileError;
+class CUnitMgr;
+class CWorkspaceSettings;
+
+/// The application object: owns the catalogue and the settings for the whole run, runs
+/// the main converter window, and writes back what changed when it closes.
+class CConverterApp : public QApplication, public CAppContext {
+    Q_OBJECT
+public:
+    /// Version 1.6: major in the high 16 bits, minor in the low 16 bits.
+    static constexpr std::uint32_t kVersion = (1u << 16) | 6u;
+
+    /// settingsRoot: the settings store to use (tests pass a temporary one).
+    CConverterApp(int& argc, char** argv,
+                  std::string settingsRoot = CRegistryKeyPath::DefaultRoot());
+    ~CConverterApp() override;
+
+    /// The whole run: StartUp, RunMainWindow, ShutDown. Returns the process exit code.
+    int Run();
+
+    /// Checks the platform, creates the catalogue and the settings, loads both. False
+    /// when the program must not go on (the reason has been shown).
+    bool StartUp();
+    /// Runs the main converter window modally until the user ends it.
+    void RunMainWindow();
+    /// Saves the catalogue when modified (unless the run failed), then the settings when
+    /// modified.
+    void ShutDown();
+
+    /// True once a failure has ended the run (it has been shown).
+    bool Failed() const { return m_failed; }
+
+    CUnitMgr& Catalogue() override;
+    CWorkspaceSettings& Settings() override;
+    void OnHelp() override;
+    void OnAbout() override;
+
+    /// Catches what escapes an event handler: the run ends with the start-up failure
+    /// message instead of the process aborting.
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    /// The Qt run-time must be at least the version the program was built against.
+    static bool IsSupportedPlatform();
+    void LoadSettings();
+    void LoadCatalogue();
+    void SaveCatalogue();
+    /// Shows the start-up failure message once and marks the run failed.
+    void Fail();
+
+    std::string m_settingsRoot;
+    // Destroyed in reverse order: the settings first, then the catalogue.
+    std::unique_ptr<CUnitMgr> m_catalogue;
+    std::unique_ptr<CWorkspaceSettings> m_settings;
+    bool m_failed = false;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
+
+/// A tree of keys under one root, kept in one SQLite database file. Each key holds named
+/// values, each a 32-bit number or a text. Key and value names compare without regard to
+/// ASCII letter case. A new store comes with the root's standard key "Software".
+///
+/// The object is one connection to the file, opened at the first access and kept until the
+/// object dies; every access runs in a short transaction of its own, so other connections
+/// and other processes may use the file at the same time. Nothing is thrown: an access that
+/// fails yields nothing or false. A file that is not a store of this kind, or is damaged, is
+/// never written. After a fault of the file itself (damaged, locked too long, unreadable)
+/// every further access through this object fails at once instead of waiting again.
+class CKeyStore {
+public:
+    using Value = std::variant<std::int32_t, std::string>;
+
+    /// Where a value lives: keys that must already exist, then keys below them that are
+    /// created when missing. Empty names add no level.
+    struct CPath {
+        std::vector<std::string> opened;
+        std::vector<std::string> created;
+    };
+
+    explicit CKeyStore(std::string file);
+    ~CKeyStore();
+    CKeyStore(const CKeyStore&) = delete;
+    CKeyStore& operator=(const CKeyStore&) = delete;
+
+    /// The value called name at path (creating the missing keys of path.created); nothing
+    /// when the value is missing or the access fails.
+    std::optional<Value> GetValue(const CPath& path, const std::string& name);
+    /// Stores value as name at path, replacing a value whose name differs only in case.
+    bool SetValue(const CPath& path, const std::string& name, const Value& value);
+    /// The names of the keys right below the existing key path; nothing when it is missing.
+    std::optional<std::vector<std::string>> SubKeyNames(const std::vector<std::string>& path);
+    /// The names of the values of the existing key path; nothing when it is missing.
+    std::optional<std::vector<std::string>> ValueNames(const std::vector<std::string>& path);
+
+private:
+    enum class CKeyMode { Open, Create };
+    using KeyId = std::int64_t;
+
+    SQLite::Database* Connect();
+    void Initialise(SQLite::Database& db);
+    std::optional<KeyId> FindKey(SQLite::Database& db, const CPath& path, CKeyMode createdMode);
+    std::optional<KeyId> ChildKey(SQLite::Database& db, KeyId parent, const std::string& name,
+                                  CKeyMode mode);
+    std::optional<Value> ReadValue(SQLite::Database& db, KeyId key, const std::string& name);
+    std::optional<std::vector<std::string>> ListNames(const std::vector<std::string>& path,
+                                                      const char* query);
+    void Fail();
+
+    std::string m_file;
+    std::unique_ptr<SQLite::Database> m_db;
+    bool m_failed = false;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/RegistrySettings.h"
+
+class QWidget;
+
+/// The application version check and the window values "On top", "Bounds", "State".
+class CWindowSettings : public CRegistrySettings {
+public:
+    struct CBounds {
+        std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+        bool IsEmpty() const { return right <= left || bottom <= top; }
+    };
+
+    /// In-memory defaults only: reads and writes nothing.
+    explicit CWindowSettings(std::string root = CRegistryKeyPath::DefaultRoot());
+
+    /// Reads the stored version and records the current one when they differ, then
+    /// resets the window values.
+    void Defaults() override;
+    void Load() override;
+    /// Writes the window values; empty bounds are left out, keeping those stored.
+    void Save() override;
+
+    /// Places window above all normal windows when always on top is 1, back among them
+    /// when 0, keeping its place and size. A null window means the application's main
+    /// window: the top-level owner of the active modal window, else of the active window.
+    /// Does nothing when there is no such window.
+    void ApplyOnTop(QWidget* window = nullptr) const;
+    /// Stores value (marking modified) when it differs, then ApplyOnTop(window).
+    void SetOnTop(std::int32_t value, QWidget* window = nullptr);
+
+    std::uint32_t m_storedVersion = 0;
+    std::uint32_t m_currentVersion = 0;
+    std::int32_t m_alwaysOnTop = 0;
+    CBounds m_bounds;
+    std::int32_t m_state = 0;
+
+protected:
+    /// The in-memory part of Defaults, which construction runs without the store.
+    void SetWindowDefaults();
+};

@@ -1,0 +1,83 @@
+#include "catalogue/ArchiveReader.h"
+
+#include <bit>
+#include <utility>
+
+#include "catalogue/FileError.h"
+#include "catalogue/TextCodec.h"
+
+namespace {
+
+std::uint64_t LittleEndian(std::string_view bytes) {
+    std::uint64_t value = 0;
+    for (std::size_t i = bytes.size(); i-- > 0;) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+    }
+    return value;
+}
+
+}  // namespace
+
+CArchiveReader::CArchiveReader(std::string_view bytes, std::string name)
+    : m_bytes(bytes), m_name(std::move(name)) {}
+
+void CArchiveReader::Fail() const {
+    throw CFileError(m_name, "the data ends early");
+}
+
+std::string_view CArchiveReader::Take(std::size_t count) {
+    if (count > Remaining()) {
+        Fail();
+    }
+    const std::string_view taken = m_bytes.substr(m_pos, count);
+    m_pos += count;
+    return taken;
+}
+
+std::uint32_t CArchiveReader::ReadUInt32() {
+    return static_cast<std::uint32_t>(LittleEndian(Take(4)));
+}
+
+std::int32_t CArchiveReader::ReadInt32() {
+    return static_cast<std::int32_t>(ReadUInt32());
+}
+
+double CArchiveReader::ReadDouble() {
+    return std::bit_cast<double>(LittleEndian(Take(8)));
+}
+
+std::uint32_t CArchiveReader::ReadLengthAfterByte(std::uint32_t lead, bool& utf16) {
+    if (lead < 0xFF) {
+        return lead;
+    }
+    const auto word = static_cast<std::uint32_t>(LittleEndian(Take(2)));
+    if (word == 0xFFFF) {
+        return ReadUInt32();
+    }
+    if (word == 0xFFFE && !utf16) {
+        // The UTF-16 marker: the real length follows, counted in UTF-16 units.
+        utf16 = true;
+        return ReadLengthAfterByte(static_cast<unsigned char>(Take(1)[0]), utf16);
+    }
+    return word;
+}
+
+std::string CArchiveReader::ReadText() {
+    bool utf16 = false;
+    const std::uint64_t length = ReadLengthAfterByte(static_cast<unsigned char>(Take(1)[0]), utf16);
+    if (utf16) {
+        return TextCodec::Utf16LeToUtf8(Take(2 * length));
+    }
+    return TextCodec::Cp1252ToUtf8(Take(length));
+}
+
+std::size_t CArchiveReader::ReadCount(std::size_t minRecordSize) {
+    std::size_t count = static_cast<std::size_t>(LittleEndian(Take(2)));
+    if (count == 0xFFFF) {
+        count = ReadUInt32();
+    }
+    if (minRecordSize != 0 && count > Remaining() / minRecordSize) {
+        Fail();
+    }
+    return count;
+}

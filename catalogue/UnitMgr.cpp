@@ -1,0 +1,275 @@
+#include "catalogue/UnitMgr.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "catalogue/ArchiveReader.h"
+#include "catalogue/ArchiveWriter.h"
+#include "catalogue/FactoryUnits.h"
+#include "catalogue/FileError.h"
+#include "catalogue/SafeFileWriter.h"
+#include "catalogue/StringList.h"
+#include "catalogue/StringSink.h"
+
+namespace {
+
+// The smallest unit record: three empty texts (one length byte each), two doubles and
+// two 4-byte numbers. A count the rest of the data cannot hold is refused before the
+// array is sized to it.
+constexpr std::size_t kMinUnitRecordBytes = 3 * 1 + 8 + 8 + 4 + 4;
+
+std::size_t ToSize(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+// The whole file in memory; the catalogue is small and a load reads it all anyway.
+std::string ReadWholeFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        throw CFileError(path, std::strerror(errno));
+    }
+    std::string bytes;
+    std::array<char, 4096> buffer;
+    std::size_t count = 0;
+    while ((count = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
+        bytes.append(buffer.data(), count);
+    }
+    const bool failed = std::ferror(file) != 0;
+    const int error = errno;
+    std::fclose(file);
+    if (failed) {
+        throw CFileError(path, std::strerror(error));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+bool CUnitMgr::FindTypeRange(const std::string& type, int& first, int& last) const {
+    first = -1;
+    last = -1;
+    const int count = GetCount();
+    for (int i = 0; i < count; ++i) {
+        if (m_units[ToSize(i)].m_type == type) {
+            first = i;
+            break;
+        }
+    }
+    if (first < 0) {
+        return false;
+    }
+    last = first;
+    while (last + 1 < count && m_units[ToSize(last + 1)].m_type == type) {
+        ++last;
+    }
+    return true;
+}
+
+int CUnitMgr::FindUnit(const std::string& type, const std::string& name) const {
+    int first = -1;
+    int last = -1;
+    if (!FindTypeRange(type, first, last)) {
+        return -1;
+    }
+    for (int i = first; i <= last; ++i) {
+        if (m_units[ToSize(i)].m_name == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int CUnitMgr::FindBaseUnit(const std::string& type) const {
+    int first = -1;
+    int last = -1;
+    if (!FindTypeRange(type, first, last)) {
+        return -1;
+    }
+    for (int i = first; i <= last; ++i) {
+        if (m_units[ToSize(i)].m_coefficient == 1.0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+CUnit CUnitMgr::GetUnit(int index) const {
+    return m_units[ToSize(index)];
+}
+
+void CUnitMgr::SetCoefficient(int index, double coefficient) {
+    m_units[ToSize(index)].m_coefficient = coefficient;
+    m_modified = 1;
+}
+
+bool CUnitMgr::AddOrUpdateUnit(const CUnit& unit) {
+    int first = -1;
+    int last = -1;
+    if (FindTypeRange(unit.m_type, first, last)) {
+        for (int i = first; i <= last; ++i) {
+            if (m_units[ToSize(i)].m_name == unit.m_name) {
+                m_units[ToSize(i)] = unit;
+                m_modified = 1;
+                return true;
+            }
+        }
+    }
+    // A new type goes to the front (last is -1); a known type grows at the end of its run.
+    // The fresh default unit takes the given one by assignment, like an overwrite does.
+    const int position = last + 1;
+    m_units.emplace(m_units.begin() + position);
+    m_units[ToSize(position)] = unit;
+    m_modified = 1;
+    return false;
+}
+
+bool CUnitMgr::RemoveUnit(const std::string& type, const std::string& name) {
+    const int index = FindUnit(type, name);
+    if (index < 0) {
+        return false;
+    }
+    m_units.erase(m_units.begin() + index);
+    m_modified = 1;
+    return true;
+}
+
+bool CUnitMgr::RemoveType(const std::string& type) {
+    int first = -1;
+    int last = -1;
+    if (!FindTypeRange(type, first, last)) {
+        return false;
+    }
+    m_units.erase(m_units.begin() + first, m_units.begin() + last + 1);
+    m_modified = 1;
+    return true;
+}
+
+void CUnitMgr::RemoveAllUnits() {
+    m_units.clear();
+    m_modified = 1;
+}
+
+void CUnitMgr::FillTypeList(CStringList& list) const {
+    list.Reset();
+    // An empty type is never listed while it follows the start or another empty type.
+    std::string previous;
+    for (const CUnit& unit : m_units) {
+        if (unit.m_type != previous) {
+            list.Add(unit.m_type);
+            previous = unit.m_type;
+        }
+    }
+}
+
+void CUnitMgr::FillUnitList(const std::string& type, CStringList& list) const {
+    list.Reset();
+    int first = -1;
+    int last = -1;
+    if (!FindTypeRange(type, first, last)) {
+        return;
+    }
+    for (int i = first; i <= last; ++i) {
+        list.Add(m_units[ToSize(i)].m_name);
+    }
+}
+
+void CUnitMgr::CopyUnitsTo(CUnitMgr& target) const {
+    // Resize, then assign: units already in the target keep their reserved text and number.
+    target.m_units.resize(m_units.size());
+    std::copy(m_units.begin(), m_units.end(), target.m_units.begin());
+}
+
+std::unique_ptr<CUnitMgr> CUnitMgr::Clone() const {
+    auto clone = std::make_unique<CUnitMgr>();
+    CopyUnitsTo(*clone);
+    return clone;
+}
+
+double CUnitMgr::Convert(double value, const std::string& type, const std::string& from,
+                         const std::string& to) const {
+    const int fromIndex = FindUnit(type, from);
+    if (fromIndex < 0) {
+        return 0.0;
+    }
+    const int toIndex = FindUnit(type, to);
+    if (toIndex < 0) {
+        return 0.0;
+    }
+    if (from == to) {
+        return value;
+    }
+    const CUnit& source = m_units[ToSize(fromIndex)];
+    const CUnit& target = m_units[ToSize(toIndex)];
+    // This order, multiplication before division, decides the last bit of every result.
+    double result = value - source.m_offset;
+    result *= target.m_coefficient;
+    result /= source.m_coefficient;
+    result += target.m_offset;
+    return result;
+}
+
+void CUnitMgr::LoadFromFile(const std::string& path) {
+    m_units.clear();
+    LoadFromBytes(ReadWholeFile(path), path);
+}
+
+void CUnitMgr::LoadFromBytes(const std::string& bytes, const std::string& name) {
+    CArchiveReader archive(bytes, name);
+    Serialize(archive);
+}
+
+void CUnitMgr::SaveToFile(const std::string& path) const {
+    CSafeFileWriter file(path);
+    CArchiveWriter archive(file);
+    Serialize(archive);
+    archive.Flush();
+    file.Commit();
+}
+
+std::string CUnitMgr::SaveToBytes() const {
+    CStringSink sink;
+    CArchiveWriter archive(sink);
+    Serialize(archive);
+    archive.Flush();
+    return sink.Bytes();
+}
+
+void CUnitMgr::Serialize(CArchiveReader& archive) {
+    m_units.clear();
+    try {
+        m_headerNumber = archive.ReadUInt32();
+        m_title = archive.ReadText();
+        m_secondHeader = archive.ReadText();
+        m_thirdHeader = archive.ReadText();
+        m_headerValue = archive.ReadInt32();
+        m_units.resize(archive.ReadCount(kMinUnitRecordBytes));
+        for (CUnit& unit : m_units) {
+            unit.Serialize(archive);
+        }
+    } catch (...) {
+        m_units.clear();
+        throw;
+    }
+}
+
+void CUnitMgr::Serialize(CArchiveWriter& archive) const {
+    archive.WriteUInt32(m_headerNumber);
+    archive.WriteText(m_title);
+    archive.WriteText(m_secondHeader);
+    archive.WriteText(m_thirdHeader);
+    archive.WriteInt32(m_headerValue);
+    archive.WriteCount(m_units.size());
+    for (const CUnit& unit : m_units) {
+        unit.Serialize(archive);
+    }
+}
+
+void CUnitMgr::AddFactoryUnits() {
+    for (const CFactoryUnit& row : FactoryUnits()) {
+        m_units.emplace_back(std::string(row.type), std::string(row.name), row.coefficient,
+                             row.offset);
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/UnitMgr.h"
+#include "convert/CommandLine.h"
+
+/// tarvo-convert: converts values and lists the catalogue from the command line, with the
+/// catalogue the converter window would load. Reads and writes only the streams it is
+/// given, so it runs in-process as well as from main().
+class CConvertCommand {
+public:
+    static constexpr int kExitSuccess = 0;
+    static constexpr int kExitFailure = 2;
+
+    /// args are the command-line words after the program name, all UTF-8.
+    CConvertCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                    std::ostream& err);
+
+    /// Runs the command the arguments name and returns the process exit status.
+    int Run();
+
+private:
+    /// A command chosen by its option, with the operands it needs, named for messages.
+    struct Command {
+        std::string_view option;  ///< empty for the default command
+        std::span<const std::string_view> operands;
+        int (CConvertCommand::*run)();
+    };
+    static std::span<const Command> Commands();
+    static std::span<const CCommandLine::Option> Options();
+
+    int RunHelp();
+    int RunTypes();
+    int RunUnits();
+    int RunConvert();
+    int RunBatch();
+
+    /// The command the options select, or nullptr (with error set) when they select several.
+    const Command* SelectCommand(std::string& error) const;
+    /// Reads --precision and --raw; false with error set on a bad precision.
+    bool ReadFormatOptions(std::string& error);
+    /// The catalogue file, or the factory units when there is none or it cannot be read.
+    void LoadCatalogue();
+    /// Converts one value text; false with error naming the unknown type or unit.
+    bool Convert(const std::string& value, const std::string& type, const std::string& from,
+                 const std::string& to, std::string& result, std::string& error) const;
+    /// Prints "tarvo-convert: message" on the error stream and returns kExitFailure.
+    int Fail(const std::string& message);
+
+    std::vector<std::string> m_args;
+    std::istream& m_in;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    CCommandLine m_commandLine;
+    CUnitMgr m_catalogue;
+    int m_precision = 3;
+    bool m_raw = false;
+};
