@@ -1,6 +1,7 @@
 #include "catalogue/ArchiveReader.h"
 
 #include <bit>
+#include <cstring>
 #include <utility>
 
 #include "catalogue/FileError.h"
@@ -8,10 +9,16 @@
 
 namespace {
 
-std::uint64_t LittleEndian(std::string_view bytes) {
-    std::uint64_t value = 0;
-    for (std::size_t i = bytes.size(); i-- > 0;) {
-        value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+/// The unsigned number stored little-endian in the first sizeof(T) bytes.
+template <typename T>
+T LittleEndian(std::string_view bytes) {
+    T value = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&value, bytes.data(), sizeof(value));
+    } else {
+        for (std::size_t i = sizeof(value); i-- > 0;) {
+            value = static_cast<T>((value << 8) | static_cast<unsigned char>(bytes[i]));
+        }
     }
     return value;
 }
@@ -25,17 +32,8 @@ void CArchiveReader::Fail() const {
     throw CFileError(m_name, "the data ends early");
 }
 
-std::string_view CArchiveReader::Take(std::size_t count) {
-    if (count > Remaining()) {
-        Fail();
-    }
-    const std::string_view taken = m_bytes.substr(m_pos, count);
-    m_pos += count;
-    return taken;
-}
-
 std::uint32_t CArchiveReader::ReadUInt32() {
-    return static_cast<std::uint32_t>(LittleEndian(Take(4)));
+    return LittleEndian<std::uint32_t>(Take(4));
 }
 
 std::int32_t CArchiveReader::ReadInt32() {
@@ -43,14 +41,14 @@ std::int32_t CArchiveReader::ReadInt32() {
 }
 
 double CArchiveReader::ReadDouble() {
-    return std::bit_cast<double>(LittleEndian(Take(8)));
+    return std::bit_cast<double>(LittleEndian<std::uint64_t>(Take(8)));
 }
 
 std::uint32_t CArchiveReader::ReadLengthAfterByte(std::uint32_t lead, bool& utf16) {
     if (lead < 0xFF) {
         return lead;
     }
-    const auto word = static_cast<std::uint32_t>(LittleEndian(Take(2)));
+    const auto word = LittleEndian<std::uint16_t>(Take(2));
     if (word == 0xFFFF) {
         return ReadUInt32();
     }
@@ -63,8 +61,13 @@ std::uint32_t CArchiveReader::ReadLengthAfterByte(std::uint32_t lead, bool& utf1
 }
 
 std::string CArchiveReader::ReadText() {
+    const auto lead = static_cast<unsigned char>(Take(1)[0]);
+    if (lead < 0xFF) {
+        // Nearly every text is a short one with its length in a single byte.
+        return TextCodec::Cp1252ToUtf8(Take(lead));
+    }
     bool utf16 = false;
-    const std::uint64_t length = ReadLengthAfterByte(static_cast<unsigned char>(Take(1)[0]), utf16);
+    const std::uint64_t length = ReadLengthAfterByte(lead, utf16);
     if (utf16) {
         return TextCodec::Utf16LeToUtf8(Take(2 * length));
     }
@@ -72,7 +75,7 @@ std::string CArchiveReader::ReadText() {
 }
 
 std::size_t CArchiveReader::ReadCount(std::size_t minRecordSize) {
-    std::size_t count = static_cast<std::size_t>(LittleEndian(Take(2)));
+    std::size_t count = LittleEndian<std::uint16_t>(Take(2));
     if (count == 0xFFFF) {
         count = ReadUInt32();
     }

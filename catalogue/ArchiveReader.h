@@ -28,7 +28,15 @@ public:
 
 private:
     [[noreturn]] void Fail() const;
-    std::string_view Take(std::size_t count);
+    /// The next count bytes; inline because every field of every record comes through here.
+    std::string_view Take(std::size_t count) {
+        if (count > Remaining()) {
+            Fail();
+        }
+        const std::string_view taken(m_bytes.data() + m_pos, count);
+        m_pos += count;
+        return taken;
+    }
     /// The rest of a text length whose first byte was lead; sets utf16 at the UTF-16
     /// marker, which is honoured once (the length after it is a plain length).
     std::uint32_t ReadLengthAfterByte(std::uint32_t lead, bool& utf16);

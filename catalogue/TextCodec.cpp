@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t ByteToCodePoint(unsigned char byte) {
+constexpr char32_t ByteToCodePoint(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) {
         return kHighControls[byte - 0x80u];
     }
@@ -89,6 +90,51 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& pos) {
     return code;
 }
 
+/// The UTF-8 form of each byte 0x80..0xFF, worked out once at compile time, so decoding a
+/// text costs one table look-up per high byte.
+struct CEncodedByte {
+    std::array<char, 3> bytes{};
+    std::size_t length = 0;
+};
+
+constexpr std::array<CEncodedByte, 128> MakeHighByteTable() {
+    std::array<CEncodedByte, 128> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const char32_t code = ByteToCodePoint(static_cast<unsigned char>(0x80 + i));
+        CEncodedByte& entry = table[i];
+        if (code < 0x800) {
+            entry.bytes = {static_cast<char>(0xC0 | (code >> 6)),
+                           static_cast<char>(0x80 | (code & 0x3F)), '\0'};
+            entry.length = 2;
+        } else {
+            entry.bytes = {static_cast<char>(0xE0 | (code >> 12)),
+                           static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+                           static_cast<char>(0x80 | (code & 0x3F))};
+            entry.length = 3;
+        }
+    }
+    return table;
+}
+
+constexpr std::array<CEncodedByte, 128> kHighBytes = MakeHighByteTable();
+
+/// True when no byte has its top bit set; looks at eight bytes per step because nearly
+/// every text in a catalogue is plain ASCII.
+bool IsAscii(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::uint64_t seen = 0;
+    std::size_t pos = 0;
+    for (; pos + sizeof(seen) <= bytes.size(); pos += sizeof(seen)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + pos, sizeof(word));
+        seen |= word;
+    }
+    for (; pos < bytes.size(); ++pos) {
+        seen |= static_cast<unsigned char>(bytes[pos]);
+    }
+    return (seen & kHighBits) == 0;
+}
+
 void AppendUtf16Unit(std::string& out, std::uint32_t unit) {
     out.push_back(static_cast<char>(unit & 0xFF));
     out.push_back(static_cast<char>(unit >> 8));
@@ -99,10 +145,24 @@ void AppendUtf16Unit(std::string& out, std::uint32_t unit) {
 namespace TextCodec {
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+    if (IsAscii(bytes)) {
+        return std::string(bytes);
+    }
+    std::size_t length = 0;
     for (char byte : bytes) {
-        AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(byte)));
+        const auto value = static_cast<unsigned char>(byte);
+        length += value < 0x80 ? 1 : kHighBytes[value - 0x80u].length;
+    }
+    std::string out;
+    out.reserve(length);
+    for (char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value < 0x80) {
+            out.push_back(byte);
+        } else {
+            const CEncodedByte& encoded = kHighBytes[value - 0x80u];
+            out.append(encoded.bytes.data(), encoded.length);
+        }
     }
     return out;
 }

@@ -1,10 +1,16 @@
 #include "catalogue/UnitMgr.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <array>
 #include <cerrno>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <string_view>
+#include <utility>
 
 #include "catalogue/ArchiveReader.h"
 #include "catalogue/ArchiveWriter.h"
@@ -25,26 +31,89 @@ std::size_t ToSize(int index) {
     return static_cast<std::size_t>(index);
 }
 
-// The whole file in memory; the catalogue is small and a load reads it all anyway.
-std::string ReadWholeFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        throw CFileError(path, std::strerror(errno));
+/// Asks the kernel to back a large block that is not yet touched with 2 MiB pages. A
+/// catalogue of a million units fills over 150 MB, and with small pages the page faults
+/// cost several times the reading itself. Only a hint: where huge pages are off it
+/// changes nothing.
+void AdviseHugePages(const void* data, std::size_t bytes) {
+    constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
+    const auto start = reinterpret_cast<std::uintptr_t>(data);
+    // Only whole huge pages inside the block, so no neighbouring allocation is touched.
+    const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t last = (start + bytes) & ~(kHugePage - 1);
+    if (last > first) {
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
     }
-    std::string bytes;
-    std::array<char, 4096> buffer;
-    std::size_t count = 0;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
-        bytes.append(buffer.data(), count);
-    }
-    const bool failed = std::ferror(file) != 0;
-    const int error = errno;
-    std::fclose(file);
-    if (failed) {
-        throw CFileError(path, std::strerror(error));
-    }
-    return bytes;
 }
+
+/// The whole content of a file, read straight into a buffer of the file's size.
+class CFileBytes {
+public:
+    /// Reads the file at path; throws CFileError when it cannot be opened or read.
+    explicit CFileBytes(const std::string& path) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            throw CFileError(path, std::strerror(errno));
+        }
+        int error = 0;
+        try {
+            error = ReadAll(fd);
+        } catch (...) {
+            ::close(fd);  // a file too large for memory
+            throw;
+        }
+        ::close(fd);
+        if (error != 0) {
+            throw CFileError(path, std::strerror(error));
+        }
+    }
+
+    std::string_view View() const { return {m_data.get(), m_size}; }
+
+private:
+    /// Reads to the end of the file, growing the buffer should the file have grown since
+    /// its size was taken. Returns 0, or the errno of the failure.
+    int ReadAll(int fd) {
+        struct stat status {};
+        if (::fstat(fd, &status) != 0) {
+            return errno;
+        }
+        // One byte more than the size, so a file read to its end needs no second buffer.
+        Grow(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)) + 1);
+        for (;;) {
+            if (m_size == m_capacity) {
+                Grow(2 * m_capacity);
+            }
+            const ssize_t count = ::read(fd, m_data.get() + m_size, m_capacity - m_size);
+            if (count == 0) {
+                return 0;
+            }
+            if (count < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return errno;
+            }
+            m_size += static_cast<std::size_t>(count);
+        }
+    }
+
+    void Grow(std::size_t capacity) {
+        // Left uninitialised: read() fills what is used, and zeroing a large buffer first
+        // would touch every page twice.
+        auto data = std::make_unique_for_overwrite<char[]>(capacity);
+        AdviseHugePages(data.get(), capacity);
+        if (m_size != 0) {
+            std::memcpy(data.get(), m_data.get(), m_size);
+        }
+        m_data = std::move(data);
+        m_capacity = capacity;
+    }
+
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
+};
 
 }  // namespace
 
@@ -213,7 +282,9 @@ double CUnitMgr::Convert(double value, const std::string& type, const std::strin
 
 void CUnitMgr::LoadFromFile(const std::string& path) {
     m_units.clear();
-    LoadFromBytes(ReadWholeFile(path), path);
+    const CFileBytes bytes(path);
+    CArchiveReader archive(bytes.View(), path);
+    Serialize(archive);
 }
 
 void CUnitMgr::LoadFromBytes(const std::string& bytes, const std::string& name) {
@@ -245,9 +316,14 @@ void CUnitMgr::Serialize(CArchiveReader& archive) {
         m_secondHeader = archive.ReadText();
         m_thirdHeader = archive.ReadText();
         m_headerValue = archive.ReadInt32();
-        m_units.resize(archive.ReadCount(kMinUnitRecordBytes));
-        for (CUnit& unit : m_units) {
-            unit.Serialize(archive);
+        // Each unit is read into place right after it is made, while it is still in cache.
+        const std::size_t count = archive.ReadCount(kMinUnitRecordBytes);
+        if (count > m_units.capacity()) {
+            m_units.reserve(count);
+            AdviseHugePages(m_units.data(), count * sizeof(CUnit));
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            m_units.emplace_back().Serialize(archive);
         }
     } catch (...) {
         m_units.clear();
