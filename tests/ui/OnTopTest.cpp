@@ -1,0 +1,96 @@
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+#include "app/WindowSettings.h"
+
+namespace {
+
+bool HasOnTopHint(const QWidget& widget) {
+    const bool widgetHint = widget.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const QWindow* handle = widget.windowHandle();
+    return widgetHint && (!handle || handle->flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+}  // namespace
+
+class OnTopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void runningDialogStaysShownAndInPlace();
+    void windowNotShownYetTakesTheHint();
+    void noWindowMeansTheOwnerOfTheActiveModalWindow();
+    void setOnTopMarksModifiedOnlyOnChange();
+
+private:
+    QTemporaryDir m_dir;
+    QString Root() const { return m_dir.filePath("Tarvo.db"); }
+};
+
+void OnTopTest::runningDialogStaysShownAndInPlace() {
+    CWindowSettings settings(Root().toStdString());
+    QDialog dialog;
+    dialog.setGeometry(120, 80, 300, 200);
+    bool shownOnTop = false, inPlaceOnTop = false, hintOn = false;
+    bool shownBack = false, hintOff = true;
+    QTimer::singleShot(0, &dialog, [&] {
+        const QRect before = dialog.geometry();
+        settings.SetOnTop(1, &dialog);
+        shownOnTop = dialog.isVisible();
+        inPlaceOnTop = dialog.geometry() == before;
+        hintOn = HasOnTopHint(dialog);
+        settings.SetOnTop(0, &dialog);
+        shownBack = dialog.isVisible();
+        hintOff = HasOnTopHint(dialog);
+        dialog.done(42);
+    });
+    QCOMPARE(dialog.exec(), 42);
+    QVERIFY(shownOnTop);
+    QVERIFY(inPlaceOnTop);
+    QVERIFY(hintOn);
+    QVERIFY(shownBack);
+    QVERIFY(!hintOff);
+}
+
+void OnTopTest::windowNotShownYetTakesTheHint() {
+    CWindowSettings settings(Root().toStdString());
+    QDialog dialog;
+    settings.SetOnTop(1, &dialog);
+    QVERIFY(HasOnTopHint(dialog));
+    QVERIFY(!dialog.isVisible());
+}
+
+void OnTopTest::noWindowMeansTheOwnerOfTheActiveModalWindow() {
+    CWindowSettings settings(Root().toStdString());
+    settings.SetOnTop(1);  // no window at all: nothing happens
+
+    QDialog mainWindow;
+    mainWindow.setModal(true);
+    mainWindow.show();
+    QDialog sheet(&mainWindow);
+    sheet.setModal(true);
+    sheet.show();
+    QCOMPARE(QApplication::activeModalWidget(), &sheet);
+    settings.SetOnTop(1);
+    QVERIFY(HasOnTopHint(mainWindow));
+    QVERIFY(!HasOnTopHint(sheet));
+    QVERIFY(mainWindow.isVisible());
+    sheet.close();
+    mainWindow.close();
+}
+
+void OnTopTest::setOnTopMarksModifiedOnlyOnChange() {
+    CWindowSettings settings(Root().toStdString());
+    settings.SetOnTop(0);
+    QVERIFY(!settings.IsModified());
+    settings.SetOnTop(1);
+    QVERIFY(settings.IsModified());
+    QCOMPARE(settings.m_alwaysOnTop, 1);
+    QVERIFY(!QFile::exists(Root()));
+}
+
+QTEST_MAIN(OnTopTest)
+#include "OnTopTest.moc"
