@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +31,11 @@ QString ReadListValue(const QComboBox* list);
 /// when text is empty.
 int FindPrefix(const QComboBox* list, const QString& text);
 
-/// Replaces a list's entries, sorted without regard to letter case, in one step.
+/// Replaces a list's entries, sorted without regard to letter case, in one step. The list
+/// is left without a selection (an editable box keeps its text).
 void FillSorted(QComboBox* list, QStringList entries);
+/// The same for several lists that show the same entries, sorting them once.
+void FillSorted(const QList<QComboBox*>& lists, QStringList entries);
 
 /// Adds one entry in its sorted place (letter case ignored).
 void AddSorted(QComboBox* list, const QString& entry);

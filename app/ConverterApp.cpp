@@ -1,0 +1,162 @@
+#include "app/ConverterApp.h"
+
+#include <QIcon>
+#include <QVersionNumber>
+#include <filesystem>
+#include <system_error>
+
+#include "app/WorkspaceSettings.h"
+#include "catalogue/FileError.h"
+#include "catalogue/UnitMgr.h"
+#include "ui/DlgAbout.h"
+#include "ui/DlgHelp.h"
+#include "ui/DlgMain.h"
+#include "ui/HelpKeyFilter.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+const char* const kUnsupportedPlatform =
+    "This application only runs under Windows 95 and Windows NT.";
+const char* const kUnknownError = "The application could not start due to an unknown error.";
+
+QString CannotSaveText(const CFileError& error) {
+    return QStringLiteral(
+               "Your units could not be saved.\n\n%1\n\nChoose Retry to save them again, or "
+               "Cancel to end without saving them.")
+        .arg(QString::fromStdString(error.what()));
+}
+
+}  // namespace
+
+CConverterApp::CConverterApp(int& argc, char** argv, std::string settingsRoot)
+    : QApplication(argc, argv), m_settingsRoot(std::move(settingsRoot)) {
+    setApplicationName(QStringLiteral("Tarvo"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon/tarvo.svg")));
+    installEventFilter(new CHelpKeyFilter(*this, this));
+}
+
+CConverterApp::~CConverterApp() = default;
+
+int CConverterApp::Run() {
+    if (StartUp()) {
+        RunMainWindow();
+    }
+    ShutDown();
+    return m_failed ? 1 : 0;
+}
+
+bool CConverterApp::StartUp() {
+    m_failed = false;
+    if (!IsSupportedPlatform()) {
+        CMessageBox::Show(nullptr, CMessageBox::Icon::Stop,
+                          QString::fromLatin1(kUnsupportedPlatform));
+        m_failed = true;
+        return false;
+    }
+    try {
+        m_catalogue = std::make_unique<CUnitMgr>();
+        m_settings = std::make_unique<CWorkspaceSettings>(m_settingsRoot);
+        LoadSettings();
+        LoadCatalogue();
+    } catch (...) {
+        Fail();
+        return false;
+    }
+    return true;
+}
+
+void CConverterApp::RunMainWindow() {
+    try {
+        CDlgMain window(*this);
+        window.exec();
+    } catch (...) {
+        Fail();
+    }
+}
+
+void CConverterApp::ShutDown() {
+    if (!m_failed && m_catalogue && m_catalogue->IsModified()) {
+        SaveCatalogue();
+    }
+    if (m_settings && m_settings->IsModified()) {
+        m_settings->Save();
+    }
+}
+
+CUnitMgr& CConverterApp::Catalogue() {
+    return *m_catalogue;
+}
+
+CWorkspaceSettings& CConverterApp::Settings() {
+    return *m_settings;
+}
+
+void CConverterApp::OnHelp() {
+    CDlgHelp::RunHelpCommand();
+}
+
+void CConverterApp::OnAbout() {
+    CDlgAbout::RunAboutCommand(kVersion);
+}
+
+bool CConverterApp::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        if (!m_failed) {
+            Fail();
+            // Every running dialog loop returns, so the run ends here.
+            exit(1);
+        }
+        return false;
+    }
+}
+
+bool CConverterApp::IsSupportedPlatform() {
+    return QVersionNumber::fromString(QString::fromLatin1(qVersion())) >=
+           QVersionNumber::fromString(QStringLiteral(QT_VERSION_STR));
+}
+
+void CConverterApp::LoadSettings() {
+    m_settings->m_location.Set("Software", "Kolpa", "Tarvo");
+    m_settings->m_currentVersion = kVersion;
+    m_settings->Defaults();
+    m_settings->Load();
+}
+
+void CConverterApp::LoadCatalogue() {
+    const std::string& path = m_settings->m_workspaceFile;
+    std::error_code error;
+    if (!path.empty() && std::filesystem::exists(path, error)) {
+        try {
+            m_catalogue->LoadFromFile(path);
+            return;
+        } catch (...) {
+            // An unreadable file is not reported: the factory units stand in for it.
+        }
+    }
+    m_catalogue->AddFactoryUnits();
+}
+
+void CConverterApp::SaveCatalogue() {
+    for (;;) {
+        try {
+            m_catalogue->SaveToFile(m_settings->m_workspaceFile);
+            return;
+        } catch (const CFileError& error) {
+            if (CMessageBox::Show(nullptr, CMessageBox::Icon::Exclamation, CannotSaveText(error),
+                                  CMessageBox::Buttons::RetryCancel) != QMessageBox::Retry) {
+                return;
+            }
+        } catch (...) {
+            Fail();
+            return;
+        }
+    }
+}
+
+void CConverterApp::Fail() {
+    m_failed = true;
+    CMessageBox::Show(nullptr, CMessageBox::Icon::Stop, QString::fromLatin1(kUnknownError));
+}

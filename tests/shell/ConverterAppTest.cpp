@@ -1,0 +1,194 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <stdexcept>
+
+#include "app/ConverterApp.h"
+#include "app/WorkspaceSettings.h"
+#include "catalogue/UnitMgr.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+const char* const kDataFile = "Tarvo.Dat";
+const int kFactoryUnits = 153;
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+/// Start-up and shutdown of the application in a working directory and settings store of
+/// its own per test.
+class CConverterAppTest : public QObject {
+    Q_OBJECT
+public:
+    CConverterAppTest(CConverterApp& app, QString storePath)
+        : m_app(app), m_storePath(std::move(storePath)) {}
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstRunCreatesNoDataFile();
+    void unreadableFileGivesFactoryUnitsAndStaysUntouched();
+    void changedCatalogueIsSavedAtExit();
+    void unwritableFileAtExitWarns_data();
+    void unwritableFileAtExitWarns();
+    void failureDuringRunEndsIt();
+
+private:
+    /// Runs the main window and ends it, and any box it opens, as soon as they show.
+    void RunAndCloseMainWindow();
+    /// The settings as the next run would load them.
+    std::unique_ptr<CWorkspaceSettings> StoredSettings() const;
+    QString DataPath() const { return m_work->filePath(QString::fromLatin1(kDataFile)); }
+
+    CConverterApp& m_app;
+    QString m_storePath;
+    std::unique_ptr<QTemporaryDir> m_work;
+};
+
+void CConverterAppTest::init() {
+    CMessageBox::Reset();
+    QFile::remove(m_storePath);
+    m_work = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir::setCurrent(m_work->path()));
+}
+
+void CConverterAppTest::cleanup() {
+    QVERIFY(QDir::setCurrent(QDir::tempPath()));
+    m_work.reset();
+}
+
+void CConverterAppTest::RunAndCloseMainWindow() {
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            QMetaObject::invokeMethod(modal, "reject");
+        }
+    });
+    closer.start(10);
+    m_app.RunMainWindow();
+}
+
+std::unique_ptr<CWorkspaceSettings> CConverterAppTest::StoredSettings() const {
+    auto settings = std::make_unique<CWorkspaceSettings>(m_storePath.toStdString());
+    settings->m_location.Set("Software", "Kolpa", "Tarvo");
+    settings->Load();
+    return settings;
+}
+
+void CConverterAppTest::firstRunCreatesNoDataFile() {
+    QVERIFY(m_app.StartUp());
+    QCOMPARE(m_app.Catalogue().GetCount(), kFactoryUnits);
+    QCOMPARE(m_app.Settings().m_storedVersion, 0u);
+    QCOMPARE(m_app.Settings().m_currentVersion, CConverterApp::kVersion);
+    RunAndCloseMainWindow();
+    m_app.ShutDown();
+    QVERIFY(!QFile::exists(DataPath()));
+    QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
+    const auto stored = StoredSettings();
+    QCOMPARE(stored->GetNumber("CurrentVersion", "Version", 0), 65542);
+    QCOMPARE(stored->GetNumber("General", "Reload MRU", -1), 1);
+}
+
+void CConverterAppTest::unreadableFileGivesFactoryUnitsAndStaysUntouched() {
+    const QByteArray garbage("this is not a catalogue");
+    WriteAll(DataPath(), garbage);
+    QVERIFY(m_app.StartUp());
+    QCOMPARE(m_app.Catalogue().GetCount(), kFactoryUnits);
+    QVERIFY(!m_app.Catalogue().IsModified());
+    RunAndCloseMainWindow();
+    m_app.ShutDown();
+    QCOMPARE(ReadAll(DataPath()), garbage);
+    QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
+}
+
+void CConverterAppTest::changedCatalogueIsSavedAtExit() {
+    QVERIFY(m_app.StartUp());
+    QVERIFY(m_app.Catalogue().RemoveType("Currency"));
+    const int left = m_app.Catalogue().GetCount();
+    m_app.ShutDown();
+    CUnitMgr saved;
+    saved.LoadFromFile(DataPath().toStdString());
+    QCOMPARE(saved.GetCount(), left);
+    QVERIFY(saved.FindBaseUnit("Currency") < 0);
+
+    // The next run reads the file instead of the factory units.
+    QVERIFY(m_app.StartUp());
+    QCOMPARE(m_app.Catalogue().GetCount(), left);
+    m_app.ShutDown();
+}
+
+void CConverterAppTest::unwritableFileAtExitWarns_data() {
+    QTest::addColumn<QString>("workspace");
+    QTest::addColumn<QList<int>>("answers");
+
+    QTest::newRow("missing directory, cancel")
+        << "missing/Tarvo.Dat" << QList<int>{QMessageBox::Cancel};
+    QTest::newRow("a directory, retry then cancel")
+        << "." << QList<int>{QMessageBox::Retry, QMessageBox::Cancel};
+}
+
+void CConverterAppTest::unwritableFileAtExitWarns() {
+    QFETCH(QString, workspace);
+    QFETCH(QList<int>, answers);
+    QVERIFY(m_app.StartUp());
+    CWorkspaceSettings& settings = m_app.Settings();
+    settings.m_workspaceFile = m_work->filePath(workspace).toStdString();
+    settings.m_type = "Distance";
+    settings.SetModified();
+    m_app.Catalogue().RemoveType("Currency");
+    for (const int answer : answers) {
+        CMessageBox::SetNextAnswer(static_cast<QMessageBox::StandardButton>(answer));
+    }
+    m_app.ShutDown();
+
+    const QStringList texts = CMessageBox::TakeShownTexts();
+    QCOMPARE(texts.size(), answers.size());
+    for (const QString& text : texts) {
+        QVERIFY2(text.contains(m_work->filePath(workspace)), qPrintable(text));
+    }
+    QCOMPARE(CMessageBox::TakeShownIcons().first(), CMessageBox::Icon::Exclamation);
+    QCOMPARE(StoredSettings()->m_type, std::string("Distance"));
+}
+
+void CConverterAppTest::failureDuringRunEndsIt() {
+    QVERIFY(m_app.StartUp());
+    m_app.Settings().m_storedVersion = CConverterApp::kVersion;
+    m_app.Catalogue().RemoveType("Currency");
+    CMessageBox::SetNextAnswer(QMessageBox::Ok);
+    QTimer::singleShot(0, [] { throw std::runtime_error("out of luck"); });
+    m_app.RunMainWindow();
+    m_app.ShutDown();
+    QVERIFY(m_app.Failed());
+    QCOMPARE(
+        CMessageBox::TakeShownTexts(),
+        QStringList{QStringLiteral("The application could not start due to an unknown error.")});
+    QCOMPARE(CMessageBox::TakeShownIcons(), QList<CMessageBox::Icon>{CMessageBox::Icon::Stop});
+    QVERIFY(!QFile::exists(DataPath()));
+    // The main window closed and stored its (empty) units, so the settings were saved.
+    QCOMPARE(StoredSettings()->GetNumber("General", "Reload MRU", -1), 1);
+}
+
+int main(int argc, char** argv) {
+    QTemporaryDir store;
+    const QString storePath = store.filePath(QStringLiteral("store.db"));
+    CConverterApp app(argc, argv, storePath.toStdString());
+    CConverterAppTest test(app, storePath);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ConverterAppTest.moc"

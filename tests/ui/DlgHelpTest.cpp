@@ -1,0 +1,274 @@
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+#include <cstdlib>
+
+#include "ui/AppContext.h"
+#include "ui/DlgHelp.h"
+#include "ui/HelpKeyFilter.h"
+#include "ui/TextResource.h"
+
+namespace {
+
+/// One paragraph of the help text: an optional lead line and the list lines under it.
+struct Paragraph {
+    QString lead;
+    QStringList list;
+};
+
+struct Section {
+    QString heading;
+    QList<Paragraph> paragraphs;
+};
+
+/// Lays the help text out: one blank line after a heading and between paragraphs, two
+/// between sections, list lines indented by four spaces, CR LF after every line.
+QByteArray Layout(const QList<Section>& sections) {
+    QStringList lines;
+    for (const Section& section : sections) {
+        if (!lines.isEmpty()) {
+            lines << ""
+                  << "";
+        }
+        lines << section.heading << "";
+        for (qsizetype p = 0; p < section.paragraphs.size(); ++p) {
+            const Paragraph& paragraph = section.paragraphs[p];
+            if (p > 0) {
+                lines << "";
+            }
+            if (!paragraph.lead.isEmpty()) {
+                lines << paragraph.lead;
+            }
+            for (const QString& item : paragraph.list) {
+                lines << "    " + item;
+            }
+        }
+    }
+    return (lines.join("\r\n") + "\r\n").toLatin1();
+}
+
+QByteArray ExpectedHelp() {
+    return Layout({
+        {"INTRODUCTION",
+         {{"This application allows you to convert between different units of measurement.", {}},
+          {"To make a conversion, select the category of units you wish to use.  Then, select "
+           "the starting and ending units in the two combo boxes marked \"Units\".  Finally, "
+           "enter a value into the corresponding \"Numbers\" edit box.  The conversion will be "
+           "displayed immediately in the other edit box.",
+           {}}}},
+        {"MENU",
+         {{"Exit!: Exit the application.", {}},
+          {"Tools:",
+           {"- Options: Modify application options.",
+            "- DAVORU Units Solver: Convert from A to C (knowing A to B and B to C).",
+            "- Calculator: Run the Windows calculator."}},
+          {"Help:",
+           {"- Contents: Display this window.",
+            "- About Tarvo: Display information about this product."}}}},
+        {"OPTIONS",
+         {{"The options dialog has two tabs.  The first tab (View) allows you to set options "
+           "about the window.",
+           {"- Reload last units: Load the units used in the last session.",
+            "- Always on top: Keep this window on top of all other windows.",
+            "- Decimal precision: The number of decimal point to show."}},
+          {"The second tab (Units) allows you to customize your units.",
+           {"- Type: Select a category of units.",
+            "- Unit: Select a unit of measurement from the current category.",
+            "- Base: The base unit that is used for calculation.",
+            "- Coeficient: The relationship of the selected unit to the base unit."}},
+          {"",
+           {"- Remove Type: Remove the currently selected type of units.",
+            "- Update Unit: Update the selected unit of measurement using the value in the "
+            "\"Coefficient\" text box.",
+            "- Add Unit: Add a new unit using the values specified by the \"Unit\" and "
+            "\"Coefficient\" text boxes.",
+            "- Remove Unit: Remove the currently selected unit of measurement."}},
+          {"", {"- Defaults: Restore the factory settings."}}}},
+        {"TIPS",
+         {{"",
+           {"- You can customize and add units of measurement in the \"Units\" tab of the "
+            "Options dialog box."}}}},
+        {"EXAMPLES",
+         {{"(A) You want to add a new type of measurement for data.",
+           {"1- Select Options from the Tools menu.  Go to the \"Units\" tab.",
+            "2- Type \"Data\" into the \"Type\" combobox.",
+            "3- Type \"Bit\" into the \"Unit\" combobox.",
+            "4- Type \"1\" into the \"Coeficient\" text box.",
+            "5- Click the \"Add Unit\" button."}},
+          {"(B) You want to add a new unit of measurement for the \"Data\" type.",
+           {"1- Enter the new type as shown in example (A).",
+            "2- Type \"Byte\" into the \"Unit\" combobox.",
+            "3- Type \".125\" into the \"Coeficient\" text box (1 bit = 0.125 bytes).",
+            "4- Click the \"Add Unit\" button."}},
+          {"You now have the ability to convert bits to bytes.", {}}}},
+    });
+}
+
+/// The application as far as the help key needs it: its Help command.
+class CHelpOnlyApp : public CAppContext {
+public:
+    CUnitMgr& Catalogue() override { std::abort(); }
+    CWorkspaceSettings& Settings() override { std::abort(); }
+    void OnHelp() override { CDlgHelp::RunHelpCommand(); }
+    void OnAbout() override {}
+};
+
+QList<CDlgHelp*> OpenHelpWindows() {
+    QList<CDlgHelp*> open;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<CDlgHelp*>(w); help && help->isVisible()) {
+            open << help;
+        }
+    }
+    return open;
+}
+
+void CloseHelpWindows() {
+    for (CDlgHelp* help : OpenHelpWindows()) {
+        help->reject();
+    }
+}
+
+}  // namespace
+
+class DlgHelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName("Tarvo"); }
+    void cleanup() { QVERIFY(OpenHelpWindows().isEmpty()); }
+
+    void resourceHoldsTheHelpText();
+    void textEndsAtNulLessCode2_data();
+    void textEndsAtNulLessCode2();
+    void disclaimerBeginsWithItsHeading();
+    void missingResourceFails();
+    void windowShowsTheTextReadOnlyFromTheTop();
+    void closeHasTheFocusAndAnswersEnterAndEscape_data();
+    void closeHasTheFocusAndAnswersEnterAndEscape();
+    void helpKeyOpensOneWindowAtATime();
+};
+
+void DlgHelpTest::resourceHoldsTheHelpText() {
+    InitResources();
+    QFile file(":/text/HELP");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const QByteArray expected = ExpectedHelp();
+    // Compared line by line first, so a failure names the line.
+    const QList<QByteArray> got = bytes.split('\n');
+    const QList<QByteArray> want = expected.split('\n');
+    for (qsizetype i = 0; i < std::min(got.size(), want.size()); ++i) {
+        QCOMPARE(got[i], want[i]);
+    }
+    QCOMPARE(bytes, expected);
+    QCOMPARE(LoadTextResource("HELP"), std::optional<QString>(QString::fromLatin1(expected)));
+}
+
+void DlgHelpTest::textEndsAtNulLessCode2_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain") << QByteArray("ab\r\n") << "ab\r\n";
+    QTest::newRow("NUL ends it") << QByteArray("ab\0cd", 5) << "ab";
+    QTest::newRow("code 2 dropped") << QByteArray("ab\x02") << "ab";
+    QTest::newRow("code 2 before NUL") << QByteArray("ab\x02\0\x02", 5) << "ab";
+    QTest::newRow("only the last code 2") << QByteArray("a\x02\x02") << "a\x02";
+    QTest::newRow("code 2 inside kept") << QByteArray(
+                                               "a\x02"
+                                               "b")
+                                        << "a\x02"
+                                           "b";
+    QTest::newRow("single bytes") << QByteArray("\xe9") << QString(QChar(0xE9));
+    QTest::newRow("empty") << QByteArray() << "";
+}
+
+void DlgHelpTest::textEndsAtNulLessCode2() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(TextFromResourceBytes(bytes), text);
+}
+
+void DlgHelpTest::disclaimerBeginsWithItsHeading() {
+    const std::optional<QString> text = LoadTextResource("AboutDis");
+    QVERIFY(text);
+    QVERIFY(text->startsWith("DISCLAIMER:\r\n"));
+    QVERIFY(text->endsWith("\r\n"));
+}
+
+void DlgHelpTest::missingResourceFails() {
+    QCOMPARE(LoadTextResource("NOSUCH"), std::nullopt);
+}
+
+void DlgHelpTest::windowShowsTheTextReadOnlyFromTheTop() {
+    CDlgHelp dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Tarvo Help"));
+    auto* text = dlg.findChild<QPlainTextEdit*>("editText");
+    QVERIFY(text->isReadOnly());
+    // The CR LF line ends show as plain line breaks, not as doubled ones.
+    QCOMPARE(text->toPlainText(), QString::fromLatin1(ExpectedHelp()).replace("\r\n", "\n"));
+    QCOMPARE(text->verticalScrollBar()->value(), 0);
+    QVERIFY(text->verticalScrollBar()->maximum() > 0);
+    const QString shown = text->toPlainText();
+    QTest::keyClicks(text, "x");
+    QTest::keyClick(text, Qt::Key_Delete);
+    QCOMPARE(text->toPlainText(), shown);
+}
+
+void DlgHelpTest::closeHasTheFocusAndAnswersEnterAndEscape_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void DlgHelpTest::closeHasTheFocusAndAnswersEnterAndEscape() {
+    QFETCH(int, key);
+    CDlgHelp dlg;
+    QWidget* focus = nullptr;
+    QTimer::singleShot(0, &dlg, [&] {
+        focus = dlg.focusWidget();
+        QTest::keyClick(focus, Qt::Key(key));
+    });
+    dlg.exec();
+    QCOMPARE(focus, dlg.findChild<QPushButton*>("buttonClose"));
+    QVERIFY(!dlg.isVisible());
+}
+
+void DlgHelpTest::helpKeyOpensOneWindowAtATime() {
+    CHelpOnlyApp app;
+    CHelpKeyFilter filter(app);
+    qApp->installEventFilter(&filter);
+    QWidget main;
+    main.show();
+    qsizetype mostOpen = 0;
+    auto count = [&] { mostOpen = std::max(mostOpen, OpenHelpWindows().size()); };
+    QTimer::singleShot(0, [&] {
+        // Were a second window opened, this closes both and the test sees two.
+        QTimer::singleShot(50, [&] {
+            count();
+            CloseHelpWindows();
+        });
+        const QList<CDlgHelp*> open = OpenHelpWindows();
+        QCOMPARE(open.size(), 1);
+        QTest::keyClick(open.first()->focusWidget(), Qt::Key_F1);
+        count();
+    });
+    QTest::keyClick(&main, Qt::Key_F1);
+    QCOMPARE(mostOpen, 1);
+
+    // Once it has closed, the key opens a window again.
+    mostOpen = 0;
+    QTimer::singleShot(0, [&] {
+        count();
+        CloseHelpWindows();
+    });
+    QTest::keyClick(&main, Qt::Key_F1);
+    QCOMPARE(mostOpen, 1);
+}
+
+QTEST_MAIN(DlgHelpTest)
+#include "DlgHelpTest.moc"

@@ -1,0 +1,428 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "app/WorkspaceSettings.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/UnitMgr.h"
+#include "ui/AppContext.h"
+#include "ui/DlgMain.h"
+#include "ui/DlgOptions.h"
+#include "ui/DlgOptionsGeneral.h"
+#include "ui/HelpKeyFilter.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+constexpr std::uint32_t kVersion = 65542;
+
+/// The application as the window sees it: the factory catalogue and settings on a
+/// temporary store, with the Help and About commands counted instead of run.
+class CFakeApp : public CAppContext {
+public:
+    explicit CFakeApp(const QTemporaryDir& dir)
+        : m_settings((dir.path() + QStringLiteral("/store.db")).toStdString()) {
+        m_catalogue.AddFactoryUnits();
+        m_settings.m_currentVersion = kVersion;
+        m_settings.m_storedVersion = kVersion;
+    }
+
+    CUnitMgr& Catalogue() override { return m_catalogue; }
+    CWorkspaceSettings& Settings() override { return m_settings; }
+    void OnHelp() override { ++m_helps; }
+    void OnAbout() override { ++m_abouts; }
+
+    CUnitMgr m_catalogue;
+    CWorkspaceSettings m_settings;
+    int m_helps = 0;
+    int m_abouts = 0;
+};
+
+QComboBox* List(const CDlgMain& window, const char* name) {
+    return window.findChild<QComboBox*>(QString::fromLatin1(name));
+}
+
+QLineEdit* Box(const CDlgMain& window, const char* name) {
+    return window.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+/// Chooses an entry as the user does: the list takes the focus, then reports the choice.
+void Choose(QComboBox* list, const QString& text) {
+    list->setFocus();
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void TypeInto(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(box, text);
+    }
+}
+
+}  // namespace
+
+class CDlgMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void directionFollowsFocus();
+    void enabledStatesFollowModel();
+    void typeChangeEmptiesAndDisables();
+    void reloadAtStartUp_data();
+    void reloadAtStartUp();
+    void resultFitsItsBox_data();
+    void resultFitsItsBox();
+    void tooLongNameKeepsWindowOpen();
+    void enterEndsLikeExit();
+    void escapeEndsWithoutReadBack();
+    void altTGoesToTypeList();
+    void menuCommandsReachApplication();
+    void optionsOkAppliesPrecision();
+
+private:
+    /// A shown window with Distance chosen, yard to foot.
+    std::unique_ptr<CDlgMain> OpenYardToFoot();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CFakeApp> m_app;
+};
+
+void CDlgMainTest::init() {
+    CMessageBox::Reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_app = std::make_unique<CFakeApp>(*m_dir);
+}
+
+void CDlgMainTest::cleanup() {
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+            std::none_of(QApplication::topLevelWidgets().cbegin(),
+                         QApplication::topLevelWidgets().cend(),
+                         [](const QWidget* w) { return w->isVisible(); }));
+    m_app.reset();
+    m_dir.reset();
+}
+
+std::unique_ptr<CDlgMain> CDlgMainTest::OpenYardToFoot() {
+    auto window = std::make_unique<CDlgMain>(*m_app);
+    window->show();
+    Choose(List(*window, "typeList"), "Distance");
+    Choose(List(*window, "fromUnitList"), "yard (yd.)");
+    Choose(List(*window, "toUnitList"), "foot (ft.)");
+    return window;
+}
+
+void CDlgMainTest::directionFollowsFocus() {
+    const auto window = OpenYardToFoot();
+    QLineEdit* from = Box(*window, "fromNumberBox");
+    QLineEdit* to = Box(*window, "toNumberBox");
+
+    TypeInto(from, "2");
+    QCOMPARE(to->text(), QStringLiteral("6"));
+    TypeInto(from, "");
+    QCOMPARE(to->text(), QString());
+
+    TypeInto(from, "abc");  // not a number: converts as 0, without a message
+    QCOMPARE(to->text(), QStringLiteral("0"));
+    TypeInto(to, "6");
+    QCOMPARE(from->text(), QStringLiteral("2"));
+
+    TypeInto(from, "3");
+    Choose(List(*window, "toUnitList"), "inch (in.)");  // keeps From, recomputes To
+    QCOMPARE(from->text(), QStringLiteral("3"));
+    QCOMPARE(to->text(), QStringLiteral("108"));
+    Choose(List(*window, "fromUnitList"), "foot (ft.)");  // keeps To, recomputes From
+    QCOMPARE(to->text(), QStringLiteral("108"));
+    QCOMPARE(from->text(), QStringLiteral("9"));
+    QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
+}
+
+void CDlgMainTest::enabledStatesFollowModel() {
+    CDlgMain window(*m_app);
+    window.show();
+    const auto enabled = [&window] {
+        return QList<bool>{
+            List(window, "fromUnitList")->isEnabled(), List(window, "toUnitList")->isEnabled(),
+            Box(window, "fromNumberBox")->isEnabled(), Box(window, "toNumberBox")->isEnabled()};
+    };
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tarvo"));
+    QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
+    QVERIFY(List(window, "typeList")->isEnabled());
+    QCOMPARE(List(window, "typeList")->currentIndex(), -1);
+    QCOMPARE(enabled(), (QList<bool>{false, false, false, false}));
+    Choose(List(window, "typeList"), "Weight");
+    QCOMPARE(enabled(), (QList<bool>{true, true, false, false}));
+    Choose(List(window, "toUnitList"), "gram (g)");
+    QCOMPARE(enabled(), (QList<bool>{true, true, false, true}));
+    Choose(List(window, "fromUnitList"), "kilogram (kg)");
+    QCOMPARE(enabled(), (QList<bool>{true, true, true, true}));
+    QCOMPARE(Box(window, "fromNumberBox")->maxLength(), 32);
+    // The lists show their entries in alphabetical order, letter case ignored.
+    QComboBox* units = List(window, "fromUnitList");
+    for (int i = 1; i < units->count(); ++i) {
+        QVERIFY(units->itemText(i - 1).compare(units->itemText(i), Qt::CaseInsensitive) <= 0);
+    }
+    window.reject();
+}
+
+void CDlgMainTest::typeChangeEmptiesAndDisables() {
+    const auto window = OpenYardToFoot();
+    TypeInto(Box(*window, "fromNumberBox"), "2");
+    Choose(List(*window, "typeList"), "Weight");
+    for (const char* name : {"fromUnitList", "toUnitList"}) {
+        QComboBox* list = List(*window, name);
+        QVERIFY(list->isEnabled());
+        QCOMPARE(list->currentIndex(), -1);
+        QCOMPARE(list->findText("gram (g)") >= 0, true);
+    }
+    for (const char* name : {"fromNumberBox", "toNumberBox"}) {
+        QCOMPARE(Box(*window, name)->text(), QString());
+        QVERIFY(!Box(*window, name)->isEnabled());
+    }
+    window->reject();
+}
+
+void CDlgMainTest::reloadAtStartUp_data() {
+    QTest::addColumn<int>("reload");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("fromUnit");
+    QTest::addColumn<quint32>("storedVersion");
+    QTest::addColumn<QString>("shownType");
+    QTest::addColumn<QString>("shownFrom");
+    QTest::addColumn<QString>("shownTo");
+    QTest::addColumn<bool>("focusInFromBox");
+    QTest::addColumn<int>("abouts");
+
+    QTest::newRow("type gone, first run") << 1 << "Nope"
+                                          << "yard (yd.)" << 0u << ""
+                                          << ""
+                                          << "" << false << 1;
+    QTest::newRow("from unit gone, first run") << 1 << "Distance"
+                                               << "nope" << 0u << "Distance"
+                                               << ""
+                                               << "foot (ft.)" << false << 1;
+    QTest::newRow("from unit gone, same version") << 1 << "Distance"
+                                                  << "nope" << kVersion << "Distance"
+                                                  << ""
+                                                  << "foot (ft.)" << false << 0;
+    QTest::newRow("both restored, first run") << 1 << "Distance"
+                                              << "yard (yd.)" << 0u << "Distance"
+                                              << "yard (yd.)"
+                                              << "foot (ft.)" << true << 0;
+    QTest::newRow("reload off") << 0 << "Distance"
+                                << "yard (yd.)" << kVersion << ""
+                                << ""
+                                << "" << false << 0;
+}
+
+void CDlgMainTest::reloadAtStartUp() {
+    QFETCH(int, reload);
+    QFETCH(QString, type);
+    QFETCH(QString, fromUnit);
+    QFETCH(quint32, storedVersion);
+    QFETCH(QString, shownType);
+    QFETCH(QString, shownFrom);
+    QFETCH(QString, shownTo);
+    QFETCH(bool, focusInFromBox);
+    QFETCH(int, abouts);
+    CWorkspaceSettings& settings = m_app->m_settings;
+    settings.m_reloadLastUnits = reload;
+    settings.m_type = type.toStdString();
+    settings.m_fromUnit = fromUnit.toStdString();
+    settings.m_toUnit = "foot (ft.)";
+    settings.m_storedVersion = storedVersion;
+
+    CDlgMain window(*m_app);
+    window.show();
+    QCoreApplication::processEvents();
+    QCOMPARE(List(window, "typeList")->currentText(), shownType);
+    QCOMPARE(List(window, "fromUnitList")->currentText(), shownFrom);
+    QCOMPARE(List(window, "toUnitList")->currentText(), shownTo);
+    QCOMPARE(List(window, "fromUnitList")->isEnabled(), !shownType.isEmpty());
+    QCOMPARE(Box(window, "fromNumberBox")->isEnabled(), !shownFrom.isEmpty());
+    QCOMPARE(window.focusWidget() == Box(window, "fromNumberBox"), focusInFromBox);
+    QCOMPARE(m_app->m_abouts, abouts);
+    window.reject();
+}
+
+void CDlgMainTest::resultFitsItsBox_data() {
+    QTest::addColumn<int>("precision");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("fromUnit");
+    QTest::addColumn<QString>("toUnit");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("huge value, high precision") << 10 << "1e40"
+                                                << "yard (yd.)"
+                                                << "yard (yd.)"
+                                                << "1e+40";
+    QTest::newRow("huge result") << 10 << "1e35"
+                                 << "yard (yd.)"
+                                 << "foot (ft.)"
+                                 << "";
+    QTest::newRow("stored precision 12") << 12 << "1"
+                                         << "foot (ft.)"
+                                         << "yard (yd.)"
+                                         << "0.333333333333";
+    QTest::newRow("same unit") << 3 << "1.23456"
+                               << "yard (yd.)"
+                               << "yard (yd.)"
+                               << "1.235";
+}
+
+void CDlgMainTest::resultFitsItsBox() {
+    QFETCH(int, precision);
+    QFETCH(QString, typed);
+    QFETCH(QString, fromUnit);
+    QFETCH(QString, toUnit);
+    QFETCH(QString, shown);
+    m_app->m_settings.m_decimalPrecision = precision;
+    CDlgMain window(*m_app);
+    window.show();
+    Choose(List(window, "typeList"), "Distance");
+    Choose(List(window, "fromUnitList"), fromUnit);
+    Choose(List(window, "toUnitList"), toUnit);
+    TypeInto(Box(window, "fromNumberBox"), typed);
+    const QString text = Box(window, "toNumberBox")->text();
+    QVERIFY2(text.size() <= 32, qPrintable(text));
+    const double expected = m_app->m_catalogue.Convert(
+        ParseNumber(typed.toStdString()), "Distance", fromUnit.toStdString(), toUnit.toStdString());
+    QVERIFY2(std::abs(ParseNumber(text.toStdString()) - expected) <= std::abs(expected) * 1e-12 ||
+                 precision < 12,
+             qPrintable(text));
+    if (!shown.isEmpty()) {
+        QCOMPARE(text, shown);
+    }
+    window.reject();
+}
+
+void CDlgMainTest::tooLongNameKeepsWindowOpen() {
+    const std::string longName(40, 'x');
+    m_app->m_catalogue.AddOrUpdateUnit(CUnit("Long", longName, 1.0, 0.0));
+    CDlgMain window(*m_app);
+    window.show();
+    Choose(List(window, "typeList"), "Long");
+    CMessageBox::SetNextAnswer(QMessageBox::Ok);
+    Choose(List(window, "fromUnitList"), QString::fromStdString(longName));
+    QCOMPARE(CMessageBox::TakeShownTexts(),
+             QStringList{QStringLiteral("Please enter no more than 32 characters.")});
+    QCOMPARE(window.focusWidget(), List(window, "fromUnitList"));
+    CMessageBox::SetNextAnswer(QMessageBox::Ok);
+    window.accept();
+    QVERIFY(window.isVisible());
+    QCOMPARE(CMessageBox::TakeShownTexts().size(), 1);
+    window.reject();
+}
+
+void CDlgMainTest::enterEndsLikeExit() {
+    {
+        const auto window = OpenYardToFoot();
+        TypeInto(Box(*window, "fromNumberBox"), "2");
+        QTest::keyClick(Box(*window, "fromNumberBox"), Qt::Key_Return);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+    }
+    const CWorkspaceSettings& settings = m_app->m_settings;
+    QVERIFY(settings.IsModified());
+    QCOMPARE(settings.m_type, std::string("Distance"));
+    QCOMPARE(settings.m_fromUnit, std::string("yard (yd.)"));
+    QCOMPARE(settings.m_toUnit, std::string("foot (ft.)"));
+}
+
+void CDlgMainTest::escapeEndsWithoutReadBack() {
+    {
+        const auto window = OpenYardToFoot();
+        QTest::keyClick(Box(*window, "toNumberBox"), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->result(), int(QDialog::Rejected));
+    }
+    QCOMPARE(m_app->m_settings.m_toUnit, std::string("foot (ft.)"));
+}
+
+void CDlgMainTest::altTGoesToTypeList() {
+    const auto window = OpenYardToFoot();
+    Box(*window, "fromNumberBox")->setFocus();
+    QApplication::setActiveWindow(window.get());
+    // Pressed again and again, it never opens the Tools menu instead.
+    for (int press = 0; press < 3; ++press) {
+        Box(*window, "fromNumberBox")->setFocus();
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(window->focusWidget(), List(*window, "typeList"));
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    }
+    window->reject();
+}
+
+void CDlgMainTest::menuCommandsReachApplication() {
+    CDlgMain window(*m_app);
+    window.show();
+    const auto trigger = [&window](const QString& text) {
+        for (QAction* action : window.findChildren<QAction*>()) {
+            if (action->text() == text) {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable(text));
+    };
+    trigger(QStringLiteral("&Contents..."));
+    trigger(QStringLiteral("&About Tarvo..."));
+    QCOMPARE(m_app->m_helps, 1);
+    QCOMPARE(m_app->m_abouts, 1);
+    // The help key runs the Help command once, from any control; with Shift it does not.
+    CHelpKeyFilter filter(*m_app);
+    qApp->installEventFilter(&filter);
+    QTest::keyClick(List(window, "typeList"), Qt::Key_F1);
+    QTest::keyClick(List(window, "typeList"), Qt::Key_F1, Qt::ShiftModifier);
+    qApp->removeEventFilter(&filter);
+    QCOMPARE(m_app->m_helps, 2);
+    trigger(QStringLiteral("E&xit!"));
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+}
+
+void CDlgMainTest::optionsOkAppliesPrecision() {
+    const auto window = OpenYardToFoot();
+    TypeInto(Box(*window, "fromNumberBox"), "1");
+    m_app->m_settings.SetModified(false);
+    QTimer::singleShot(0, [] {
+        auto* sheet = qobject_cast<CDlgOptions*>(QApplication::activeModalWidget());
+        QVERIFY(sheet);
+        sheet->General().findChild<QLineEdit*>()->setText(QStringLiteral("5"));
+        sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == QStringLiteral("&Options...")) {
+            action->trigger();
+        }
+    }
+    QCOMPARE(m_app->m_settings.m_decimalPrecision, 5);
+    QVERIFY(m_app->m_settings.IsModified());
+    QVERIFY(!m_app->m_catalogue.IsModified());
+    // Converts anew out of the box that has the focus, with the new precision.
+    QCOMPARE(Box(*window, "toNumberBox")->text(), QStringLiteral("3"));
+    TypeInto(Box(*window, "toNumberBox"), "1");
+    QCOMPARE(Box(*window, "fromNumberBox")->text(), QStringLiteral("0.33333"));
+    window->reject();
+}
+
+QTEST_MAIN(CDlgMainTest)
+#include "DlgMainTest.moc"

@@ -1,0 +1,281 @@
+#include "ui/DlgOptionsUnits.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <cmath>
+#include <string>
+
+#include "catalogue/NumberText.h"
+#include "catalogue/UnitMgr.h"
+#include "ui/AppContext.h"
+#include "ui/ComboStringList.h"
+#include "ui/DataExchange.h"
+#include "ui/MessageBox.h"
+#include "ui_DlgOptionsUnits.h"
+
+namespace {
+
+constexpr QLatin1String kTypeMissing("A type must be selected or entered.");
+constexpr QLatin1String kUnitMissing("A unit must be selected or entered.");
+constexpr QLatin1String kCoefficientMissing(
+    "A coeficient must be entered.  It should equal the number of units found in 1 base.  "
+    "A base is established by entering a coeficient of 1.");
+constexpr QLatin1String kAddMissingUnit(
+    "The specified unit doesn't exist.  Would you like to add it?");
+constexpr QLatin1String kUpdateExistingUnit(
+    "The specified unit is already in the database.  Would you like to update it?");
+constexpr QLatin1String kWipeOutEdits(
+    "This operation will wipe out all manual edits.  Do you wish to continue?");
+
+std::string ToStd(const QString& text) {
+    return text.toStdString();
+}
+
+QString CoefficientText(double coefficient) {
+    return QString::fromStdString(FormatCoefficient(coefficient));
+}
+
+// Typing makes the list's selection follow the text: the entry spelled exactly as typed,
+// or none. Remove Type and Remove Unit delete the selected entry; this way it is always
+// the entry of the name they removed from the catalogue, never one chosen before typing.
+void SelectTypedEntry(QComboBox* box) {
+    QLineEdit* edit = box->lineEdit();
+    const QString text = edit->text();
+    const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index == box->currentIndex()) {
+        return;
+    }
+    const int cursor = edit->cursorPosition();
+    box->setCurrentIndex(index);
+    DataExchange::WriteText(edit, text);
+    edit->setCursorPosition(cursor);
+}
+
+void ClearList(QComboBox* box) {
+    box->clear();
+    box->clearEditText();
+}
+
+void RemoveSelectedEntry(QComboBox* box) {
+    if (const int selected = box->currentIndex(); selected >= 0) {
+        box->removeItem(selected);
+    }
+}
+
+void ListName(QComboBox* box, const QString& name) {
+    if (DataExchange::FindPrefix(box, name) < 0) {
+        DataExchange::AddSorted(box, name);
+    }
+}
+
+// Takes a box's text into its field; the field keeps an overlong text, as typed.
+bool TakeText(QWidget* box, const QString& text, QString& field) {
+    field = text;
+    return DataExchange::CheckLength(box, text);
+}
+
+}  // namespace
+
+CDlgOptionsUnits::CDlgOptionsUnits(CAppContext& app, QWidget* parent)
+    : QWidget(parent), m_ui(new Ui::DlgOptionsUnits), m_catalogue(app.Catalogue().Clone()) {
+    // From here on the flag tells whether an edit on this page changed the catalogue.
+    m_catalogue->SetModified(false);
+    m_ui->setupUi(this);
+    m_ui->baseBox->setMaxLength(DataExchange::kMaxText);
+    m_ui->coefficientBox->setMaxLength(DataExchange::kMaxText);
+    for (QComboBox* box : {m_ui->typeBox, m_ui->unitBox}) {
+        // A box shows what the user typed, not the entry the typing would complete to.
+        box->setCompleter(nullptr);
+    }
+    // Only the user's typing and choosing count; the page's own writes start nothing.
+    connect(m_ui->typeBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        SelectTypedEntry(m_ui->typeBox);
+        ShowChosenType();
+    });
+    connect(m_ui->typeBox, &QComboBox::activated, this, &CDlgOptionsUnits::ShowChosenType);
+    connect(m_ui->unitBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        SelectTypedEntry(m_ui->unitBox);
+        ShowChosenUnit();
+    });
+    connect(m_ui->unitBox, &QComboBox::activated, this, &CDlgOptionsUnits::ShowChosenUnit);
+    connect(m_ui->removeTypeButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnRemoveType);
+    connect(m_ui->updateUnitButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnUpdateUnit);
+    connect(m_ui->addUnitButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnAddUnit);
+    connect(m_ui->removeUnitButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnRemoveUnit);
+    connect(m_ui->defaultsButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnDefaults);
+}
+
+CDlgOptionsUnits::~CDlgOptionsUnits() {
+    delete m_ui;
+}
+
+void CDlgOptionsUnits::Activate() {
+    WriteOut();
+    if (!m_setUp) {
+        m_setUp = true;
+        FillTypeList();
+    }
+}
+
+bool CDlgOptionsUnits::ReadBack() {
+    return TakeText(m_ui->baseBox, m_ui->baseBox->text(), m_baseText) &&
+           TakeText(m_ui->typeBox, DataExchange::ReadListValue(m_ui->typeBox), m_typeText) &&
+           TakeText(m_ui->unitBox, DataExchange::ReadListValue(m_ui->unitBox), m_unitText) &&
+           TakeText(m_ui->coefficientBox, m_ui->coefficientBox->text(), m_coefficientText);
+}
+
+void CDlgOptionsUnits::WriteOut() {
+    ShowBaseUnit();
+    DataExchange::WriteListValue(m_ui->typeBox, m_typeText);
+    DataExchange::WriteListValue(m_ui->unitBox, m_unitText);
+    DataExchange::WriteText(m_ui->coefficientBox, m_coefficientText);
+}
+
+void CDlgOptionsUnits::ShowBaseUnit() {
+    const int base = m_catalogue->FindBaseUnit(ToStd(m_typeText));
+    m_baseText = base < 0 ? QString() : QString::fromStdString(m_catalogue->GetUnit(base).m_name);
+    DataExchange::WriteText(m_ui->baseBox, m_baseText);
+}
+
+void CDlgOptionsUnits::ShowChosenType() {
+    m_typeText = m_ui->typeBox->currentText();
+    ShowBaseUnit();
+    FillUnitList();
+    m_ui->unitBox->clearEditText();
+    m_unitText.clear();
+}
+
+void CDlgOptionsUnits::ShowChosenUnit() {
+    m_unitText = m_ui->unitBox->currentText();
+    const int index = m_catalogue->FindUnit(ToStd(m_typeText), ToStd(m_unitText));
+    if (index >= 0) {
+        m_coefficientText = CoefficientText(m_catalogue->GetUnit(index).m_coefficient);
+        DataExchange::WriteText(m_ui->coefficientBox, m_coefficientText);
+    }
+}
+
+void CDlgOptionsUnits::OnRemoveType() {
+    if (!ReadBack() || !CheckNames(false)) {
+        return;
+    }
+    m_catalogue->RemoveType(ToStd(m_typeText));
+    RemoveSelectedEntry(m_ui->typeBox);
+    ClearList(m_ui->unitBox);
+    m_typeText.clear();
+    m_baseText.clear();
+    m_unitText.clear();
+    m_coefficientText.clear();
+    WriteOut();
+}
+
+void CDlgOptionsUnits::OnUpdateUnit() {
+    if (!ReadBack() || !CheckNames(true) || !CheckCoefficient()) {
+        return;
+    }
+    const std::string type = ToStd(m_typeText);
+    const std::string name = ToStd(m_unitText);
+    if (m_catalogue->FindUnit(type, name) < 0 && !Confirm(kAddMissingUnit)) {
+        return;
+    }
+    // A new unit, so an offset the stored one had is dropped with its old coefficient.
+    m_catalogue->AddOrUpdateUnit(CUnit(type, name, ParseNumber(ToStd(m_coefficientText)), 0.0));
+    ListStoredNames();
+    WriteOut();
+}
+
+void CDlgOptionsUnits::OnAddUnit() {
+    if (!ReadBack() || !CheckNames(true) || !CheckCoefficient()) {
+        return;
+    }
+    const std::string type = ToStd(m_typeText);
+    const std::string name = ToStd(m_unitText);
+    const double coefficient = ParseNumber(ToStd(m_coefficientText));
+    if (const int index = m_catalogue->FindUnit(type, name); index >= 0) {
+        if (!Confirm(kUpdateExistingUnit)) {
+            m_coefficientText = CoefficientText(m_catalogue->GetUnit(index).m_coefficient);
+            WriteOut();
+            return;
+        }
+        // Only the coefficient changes; an offset scale keeps its offset.
+        m_catalogue->SetCoefficient(index, coefficient);
+    } else {
+        m_catalogue->AddOrUpdateUnit(CUnit(type, name, coefficient, 0.0));
+    }
+    ListStoredNames();
+    WriteOut();
+}
+
+void CDlgOptionsUnits::OnRemoveUnit() {
+    if (!ReadBack() || !CheckNames(true)) {
+        return;
+    }
+    m_catalogue->RemoveUnit(ToStd(m_typeText), ToStd(m_unitText));
+    RemoveSelectedEntry(m_ui->unitBox);
+    m_unitText.clear();
+    m_coefficientText.clear();
+    WriteOut();
+}
+
+void CDlgOptionsUnits::OnDefaults() {
+    if (!Confirm(kWipeOutEdits)) {
+        return;
+    }
+    m_catalogue->RemoveAllUnits();
+    m_catalogue->AddFactoryUnits();
+    m_typeText.clear();
+    m_unitText.clear();
+    m_coefficientText.clear();
+    m_baseText.clear();
+    ClearList(m_ui->unitBox);
+    FillTypeList();
+    WriteOut();
+}
+
+bool CDlgOptionsUnits::CheckNames(bool needUnit) {
+    if (m_typeText.isEmpty()) {
+        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, kTypeMissing);
+        return false;
+    }
+    if (needUnit && m_unitText.isEmpty()) {
+        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, kUnitMissing);
+        return false;
+    }
+    return true;
+}
+
+bool CDlgOptionsUnits::CheckCoefficient() {
+    if (m_coefficientText.isEmpty()) {
+        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, kCoefficientMissing);
+        return false;
+    }
+    // A text that holds no number, or reads as 0 or as an infinite value, would store a
+    // unit that turns every conversion through it into 0, infinity or NaN.
+    const double coefficient = ParseNumber(ToStd(m_coefficientText));
+    if (coefficient == 0.0 || !std::isfinite(coefficient)) {
+        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, kCoefficientMissing);
+        m_ui->coefficientBox->setFocus();
+        m_ui->coefficientBox->selectAll();
+        return false;
+    }
+    return true;
+}
+
+void CDlgOptionsUnits::ListStoredNames() {
+    ListName(m_ui->typeBox, m_typeText);
+    ListName(m_ui->unitBox, m_unitText);
+}
+
+void CDlgOptionsUnits::FillTypeList() {
+    CComboStringList types({m_ui->typeBox});
+    m_catalogue->FillTypeList(types);
+}
+
+void CDlgOptionsUnits::FillUnitList() {
+    CComboStringList units({m_ui->unitBox});
+    m_catalogue->FillUnitList(ToStd(m_typeText), units);
+}
+
+bool CDlgOptionsUnits::Confirm(const QString& question) {
+    return CMessageBox::Show(this, CMessageBox::Icon::Question, question,
+                             CMessageBox::Buttons::YesNo) == QMessageBox::Yes;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class CAppContext;
+class CUnitMgr;
+
+namespace Ui {
+class DlgOptionsUnits;
+}
+
+/// The Options sheet's "Units" page, the user's catalogue editor. It edits a working
+/// catalogue cloned from the application's when the page is made, never the application's
+/// own; the sheet's caller copies it back after OK when its modified flag is set.
+class CDlgOptionsUnits : public QWidget {
+    Q_OBJECT
+public:
+    explicit CDlgOptionsUnits(CAppContext& app, QWidget* parent = nullptr);
+    ~CDlgOptionsUnits() override;
+
+    /// The page is shown: the first time it fills the type list, every time it writes the
+    /// fields to the controls.
+    void Activate();
+    /// Reads the four boxes back into the fields; false, with the message shown and the
+    /// focus on the box, when one holds more than 32 characters.
+    bool ReadBack();
+
+    /// The catalogue the page edits; modified once any edit changed it.
+    CUnitMgr& WorkingCatalogue() { return *m_catalogue; }
+
+private:
+    void WriteOut();
+    /// Looks up the type's base unit afresh and shows its name, or nothing.
+    void ShowBaseUnit();
+
+    void OnRemoveType();
+    void OnUpdateUnit();
+    void OnAddUnit();
+    void OnRemoveUnit();
+    void OnDefaults();
+
+    /// A type typed or chosen: takes the type box's text as the type, shows its base unit
+    /// and lists its units; the unit box starts empty, the coefficient box stays.
+    void ShowChosenType();
+    /// A unit typed or chosen: takes the unit box's text as the unit and shows the unit's
+    /// coefficient when the catalogue holds it.
+    void ShowChosenUnit();
+    /// Messages 1010 and 1011: false when the type (or, with needUnit, the unit) is empty.
+    bool CheckNames(bool needUnit);
+    /// Message 1012: false when the coefficient is empty or no usable number.
+    bool CheckCoefficient();
+    /// Lists the type and unit just stored, unless their lists already hold an entry that
+    /// begins with them.
+    void ListStoredNames();
+    void FillTypeList();
+    void FillUnitList();
+    /// Asks a Yes/No question; true for Yes.
+    bool Confirm(const QString& question);
+
+    Ui::DlgOptionsUnits* m_ui;
+    QString m_baseText;
+    QString m_typeText;
+    QString m_unitText;
+    QString m_coefficientText;
+    std::unique_ptr<CUnitMgr> m_catalogue;
+    bool m_setUp = false;
+};
