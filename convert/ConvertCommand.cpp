@@ -1,7 +1,10 @@
 #include "convert/ConvertCommand.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <filesystem>
 #include <istream>
 #include <new>
 #include <ostream>
@@ -11,6 +14,9 @@
 #include "catalogue/FileError.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/StringList.h"
+#include "convert/DoubleText.h"
+#include "convert/RatesFile.h"
+#include "convert/UnitTable.h"
 
 namespace {
 
@@ -24,6 +30,9 @@ constexpr std::string_view kUsage =
     "       tarvo-convert [--file PATH] [--precision N | --raw] --batch\n"
     "       tarvo-convert [--file PATH] --types\n"
     "       tarvo-convert [--file PATH] --units TYPE\n"
+    "       tarvo-convert [--file PATH] --export\n"
+    "       tarvo-convert [--file PATH] --import TSV [--replace]\n"
+    "       tarvo-convert [--file PATH] --rates CSV\n"
     "       tarvo-convert --help\n"
     "\n"
     "Converts VALUE from unit FROM to unit TO of the unit type TYPE and prints the\n"
@@ -33,7 +42,8 @@ constexpr std::string_view kUsage =
     "Options:\n"
     "  --file PATH    the catalogue file (default Tarvo.Dat in the current directory);\n"
     "                 the factory units are used, silently, when PATH is empty, names\n"
-    "                 no file, or cannot be read as a catalogue\n"
+    "                 no file, or cannot be read as a catalogue; --import and --rates\n"
+    "                 never change a file they cannot read\n"
     "  --precision N  decimals shown, 0 to 10 (default 3); trailing zeros are dropped\n"
     "  --raw          print the unrounded result with 17 significant digits\n"
     "  --batch        read lines VALUE<TAB>TYPE<TAB>FROM<TAB>TO from standard input and\n"
@@ -42,25 +52,31 @@ constexpr std::string_view kUsage =
     "  --types        list the unit types in catalogue order\n"
     "  --units TYPE   list the units of TYPE in catalogue order as NAME<TAB>COEFFICIENT\n"
     "                 <TAB>OFFSET, numbers in the shortest form that reads back exactly\n"
+    "  --export       write the whole catalogue to standard output as UTF-8 text: the\n"
+    "                 line type<TAB>unit<TAB>coefficient<TAB>offset, then one such line\n"
+    "                 per unit; tab, line break and backslash in names are written \\t,\n"
+    "                 \\n, \\r and \\\\\n"
+    "  --import TSV   read units in the --export form from the file TSV (- for standard\n"
+    "                 input), add them to the catalogue file or update the units of the\n"
+    "                 same type and name, and save it; the factory units are the start\n"
+    "                 when the file does not exist yet. Nothing is changed when any\n"
+    "                 line is bad\n"
+    "  --replace      with --import: the units read become the whole catalogue\n"
+    "  --rates CSV    update the Currency units from a European Central Bank reference-\n"
+    "                 rate file (eurofxref.csv) as units per U.S. dollar, add missing\n"
+    "                 currencies, and save the catalogue file\n"
     "  --help         print this help\n"
     "\n"
     "VALUE is read as typed text: its longest leading number counts (12kg gives 12,\n"
     "abc gives 0). A negative VALUE needs no quoting; words after -- are never options.\n"
     "\n"
-    "Exit status: 0 on success, 2 on a usage error or an unknown type or unit.\n";
+    "Tarvo writes its catalogue at exit when you changed units in it: import while it\n"
+    "is closed, or leave its units alone until you restart it.\n"
+    "\n"
+    "Exit status: 0 on success, 2 on a usage error, an unknown type or unit, or a\n"
+    "failed export, import or rate update.\n";
 
 constexpr std::array<std::string_view, 4> kConversionOperands = {"VALUE", "TYPE", "FROM", "TO"};
-
-/// value with the given number of significant digits, or in the shortest text that reads
-/// back to the same double when digits is 0; whatever the locale.
-std::string FormatDouble(double value, int digits) {
-    std::array<char, 64> buffer{};
-    const std::to_chars_result result =
-        digits > 0 ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::general, digits)
-                   : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
 
 /// Collects the names a catalogue fills in.
 class CNameCollector : public CStringList {
@@ -72,6 +88,11 @@ public:
 private:
     std::vector<std::string> m_names;
 };
+
+/// How messages name a file operand.
+std::string SourceName(const std::string& path) {
+    return path == "-" ? "standard input" : path;
+}
 
 /// Splits a batch line at its tabs; a carriage return before the line end is dropped.
 std::vector<std::string> SplitFields(std::string line) {
@@ -97,18 +118,22 @@ CConvertCommand::CConvertCommand(std::vector<std::string> args, std::istream& in
 
 std::span<const CCommandLine::Option> CConvertCommand::Options() {
     static constexpr CCommandLine::Option kOptions[] = {
-        {"help", false}, {"types", false},    {"units", true}, {"batch", false},
-        {"file", true},  {"precision", true}, {"raw", false},
+        {"help", false},  {"types", false},    {"units", true}, {"batch", false},
+        {"file", true},   {"precision", true}, {"raw", false},  {"export", false},
+        {"import", true}, {"replace", false},  {"rates", true},
     };
     return kOptions;
 }
 
 std::span<const CConvertCommand::Command> CConvertCommand::Commands() {
     static constexpr Command kCommands[] = {
-        {"types", {}, &CConvertCommand::RunTypes},
-        {"units", {}, &CConvertCommand::RunUnits},
-        {"batch", {}, &CConvertCommand::RunBatch},
-        {"", kConversionOperands, &CConvertCommand::RunConvert},
+        {"types", {}, &CConvertCommand::RunTypes, false},
+        {"units", {}, &CConvertCommand::RunUnits, false},
+        {"batch", {}, &CConvertCommand::RunBatch, false},
+        {"export", {}, &CConvertCommand::RunExport, false},
+        {"import", {}, &CConvertCommand::RunImport, true},
+        {"rates", {}, &CConvertCommand::RunRates, true},
+        {"", kConversionOperands, &CConvertCommand::RunConvert, false},
     };
     return kCommands;
 }
@@ -133,7 +158,14 @@ int CConvertCommand::Run() {
     if (operands.size() > command->operands.size()) {
         return Fail("unexpected argument '" + operands[command->operands.size()] + "'");
     }
-    LoadCatalogue();
+    if (m_commandLine.Has("replace") && command->option != "import") {
+        return Fail("option --replace goes with --import only");
+    }
+    if (!command->writesCatalogue) {
+        LoadCatalogue();
+    } else if (!LoadCatalogueToChange(error)) {
+        return Fail(error);
+    }
     return (this->*command->run)();
 }
 
@@ -175,10 +207,10 @@ bool CConvertCommand::ReadFormatOptions(std::string& error) {
 
 void CConvertCommand::LoadCatalogue() {
     const std::string* file = m_commandLine.Value("file");
-    const std::string path = file != nullptr ? *file : std::string(kDefaultFile);
-    if (!path.empty()) {
+    m_cataloguePath = file != nullptr ? *file : std::string(kDefaultFile);
+    if (!m_cataloguePath.empty()) {
         try {
-            m_catalogue.LoadFromFile(path);
+            m_catalogue.LoadFromFile(m_cataloguePath);
             return;
         } catch (const CFileError&) {
             // Like the converter's start-up: an unreadable catalogue means the factory one.
@@ -186,6 +218,52 @@ void CConvertCommand::LoadCatalogue() {
         }
     }
     m_catalogue.AddFactoryUnits();
+}
+
+bool CConvertCommand::LoadCatalogueToChange(std::string& error) {
+    const std::string* file = m_commandLine.Value("file");
+    m_cataloguePath = file != nullptr ? *file : std::string(kDefaultFile);
+    if (m_cataloguePath.empty()) {
+        error = "no catalogue file to change: the --file name is empty";
+        return false;
+    }
+    std::error_code status;
+    if (!std::filesystem::exists(m_cataloguePath, status) && !status) {
+        m_catalogue.AddFactoryUnits();  // what the converter shows before its first save
+        return true;
+    }
+    try {
+        m_catalogue.LoadFromFile(m_cataloguePath);
+        return true;
+    } catch (const CFileError& failure) {
+        error = "cannot read the catalogue " + std::string(failure.what());
+    } catch (const std::bad_alloc&) {
+        error = "cannot read the catalogue " + m_cataloguePath + ": out of memory";
+    }
+    error += "; nothing changed";
+    return false;
+}
+
+bool CConvertCommand::SaveCatalogue(std::string& error) {
+    try {
+        m_catalogue.SaveToFile(m_cataloguePath);
+        return true;
+    } catch (const CFileError& failure) {
+        error = "cannot save the catalogue " + std::string(failure.what()) + "; nothing changed";
+    }
+    return false;
+}
+
+std::istream* CConvertCommand::OpenInput(const std::string& path, std::string& error) {
+    if (path == "-") {
+        return &m_in;
+    }
+    m_inputFile.open(path, std::ios::binary);
+    if (!m_inputFile.is_open()) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return nullptr;
+    }
+    return &m_inputFile;
 }
 
 int CConvertCommand::Fail(const std::string& message) {
@@ -216,8 +294,8 @@ int CConvertCommand::RunUnits() {
     }
     for (int index = first; index <= last; ++index) {
         const CUnit& unit = m_catalogue.Units()[static_cast<std::size_t>(index)];
-        m_out << unit.m_name << '\t' << FormatDouble(unit.m_coefficient, 0) << '\t'
-              << FormatDouble(unit.m_offset, 0) << '\n';
+        m_out << unit.m_name << '\t' << DoubleText::Write(unit.m_coefficient) << '\t'
+              << DoubleText::Write(unit.m_offset) << '\n';
     }
     return kExitSuccess;
 }
@@ -272,6 +350,106 @@ bool CConvertCommand::Convert(const std::string& value, const std::string& type,
         }
     }
     const double converted = m_catalogue.Convert(ParseNumber(value), type, from, to);
-    result = m_raw ? FormatDouble(converted, kRawDigits) : FormatNumber(converted, m_precision);
+    result =
+        m_raw ? DoubleText::Write(converted, kRawDigits) : FormatNumber(converted, m_precision);
     return true;
+}
+
+int CConvertCommand::RunExport() {
+    CUnitTable::Write(m_out, m_catalogue.Units());
+    m_out.flush();
+    return m_out ? kExitSuccess : Fail("cannot write the export");
+}
+
+int CConvertCommand::RunImport() {
+    const std::string& source = *m_commandLine.Value("import");
+    std::string error;
+    std::istream* in = OpenInput(source, error);
+    if (in == nullptr) {
+        return Fail(error + "; nothing changed");
+    }
+    CUnitTable table;
+    std::vector<CUnitTable::Problem> problems;
+    const long badLines = table.Read(*in, problems);
+    if (in->bad()) {
+        return Fail("cannot read " + SourceName(source) + "; nothing changed");
+    }
+    if (badLines > 0) {
+        for (const CUnitTable::Problem& problem : problems) {
+            Fail(SourceName(source) + ": line " + std::to_string(problem.line) + ": " +
+                 problem.message);
+        }
+        return Fail(std::to_string(badLines) + (badLines == 1 ? " bad line" : " bad lines") +
+                    " in " + SourceName(source) + ", nothing changed");
+    }
+    std::string report;
+    if (m_commandLine.Has("replace")) {
+        table.ReplaceIn(m_catalogue);
+        report = "replaced the catalogue with " + std::to_string(m_catalogue.GetCount()) + " units";
+    } else {
+        const CUnitTable::MergeCount count = table.MergeInto(m_catalogue);
+        report = "added " + std::to_string(count.added) + ", updated " +
+                 std::to_string(count.updated) + " units";
+        if (count.added + count.updated == 0) {
+            m_out << report << "; the catalogue file stays as it was\n";
+            return kExitSuccess;
+        }
+    }
+    if (!SaveCatalogue(error)) {
+        return Fail(error);
+    }
+    m_out << report << " in " << m_cataloguePath << '\n';
+    return kExitSuccess;
+}
+
+int CConvertCommand::RunRates() {
+    const std::string& source = *m_commandLine.Value("rates");
+    std::string error;
+    std::istream* in = OpenInput(source, error);
+    if (in == nullptr) {
+        return Fail(error + "; nothing changed");
+    }
+    CRatesFile rates;
+    const bool read = rates.Read(*in, error);
+    if (in->bad()) {
+        return Fail("cannot read " + SourceName(source) + "; nothing changed");
+    }
+    if (!read) {
+        return Fail(SourceName(source) + ": " + error + "; nothing changed");
+    }
+    CRatesFile::Outcome outcome;
+    if (!rates.ApplyTo(m_catalogue, outcome, error)) {
+        return Fail(error + "; nothing changed");
+    }
+    // Reported only once saved, so that a failed save does not read as done.
+    std::string report;
+    for (const std::string& code : outcome.unknownCodes) {
+        report += code + ": no unit name known for this currency code, skipped\n";
+    }
+    int added = 0;
+    for (const CRatesFile::Change& change : outcome.changes) {
+        report += change.unit + ": ";
+        if (change.oldCoefficient) {
+            report += DoubleText::Write(*change.oldCoefficient) + " \u2192 ";
+        } else {
+            report += "added, ";
+            ++added;
+        }
+        report += DoubleText::Write(change.newCoefficient) + '\n';
+    }
+    const int updated = static_cast<int>(outcome.changes.size()) - added;
+    const std::string summary = std::string(CRatesFile::kCurrencyType) + " at the rates of " +
+                                rates.Date() + ": updated " + std::to_string(updated) + ", added " +
+                                std::to_string(added) + ", unchanged " +
+                                std::to_string(outcome.unchanged) + ", without a rate " +
+                                std::to_string(outcome.withoutRate);
+    if (outcome.changes.empty()) {
+        m_out << report << summary << "; the catalogue file stays as it was\n";
+        return kExitSuccess;
+    }
+    if (!SaveCatalogue(error)) {
+        return Fail(error);
+    }
+    m_out << report << summary << '\n';
+    return kExitSuccess;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <iosfwd>
 #include <span>
 #include <string>
@@ -9,9 +10,10 @@
 #include "catalogue/UnitMgr.h"
 #include "convert/CommandLine.h"
 
-/// tarvo-convert: converts values and lists the catalogue from the command line, with the
-/// catalogue the converter window would load. Reads and writes only the streams it is
-/// given, so it runs in-process as well as from main().
+/// tarvo-convert: converts values, lists, exports and imports the catalogue and updates
+/// its currencies from the command line, with the catalogue the converter window would
+/// load. Reads and writes only the streams and files it is given, so it runs in-process
+/// as well as from main().
 class CConvertCommand {
 public:
     static constexpr int kExitSuccess = 0;
@@ -30,6 +32,7 @@ private:
         std::string_view option;  ///< empty for the default command
         std::span<const std::string_view> operands;
         int (CConvertCommand::*run)();
+        bool writesCatalogue;  ///< loads strictly and saves the catalogue file
     };
     static std::span<const Command> Commands();
     static std::span<const CCommandLine::Option> Options();
@@ -39,6 +42,9 @@ private:
     int RunUnits();
     int RunConvert();
     int RunBatch();
+    int RunExport();
+    int RunImport();
+    int RunRates();
 
     /// The command the options select, or nullptr (with error set) when they select several.
     const Command* SelectCommand(std::string& error) const;
@@ -46,6 +52,15 @@ private:
     bool ReadFormatOptions(std::string& error);
     /// The catalogue file, or the factory units when there is none or it cannot be read.
     void LoadCatalogue();
+    /// The catalogue file to change, or the factory units when it does not exist yet; false
+    /// with error when there is no file name or the file is there but cannot be read, so
+    /// that a file that is not a catalogue is never overwritten.
+    bool LoadCatalogueToChange(std::string& error);
+    /// Writes the catalogue file safely; false with error when it could not.
+    bool SaveCatalogue(std::string& error);
+    /// The stream a file operand names, standard input for "-"; nullptr with error when
+    /// the file cannot be opened.
+    std::istream* OpenInput(const std::string& path, std::string& error);
     /// Converts one value text; false with error naming the unknown type or unit.
     bool Convert(const std::string& value, const std::string& type, const std::string& from,
                  const std::string& to, std::string& result, std::string& error) const;
@@ -58,6 +73,8 @@ private:
     std::ostream& m_err;
     CCommandLine m_commandLine;
     CUnitMgr m_catalogue;
+    std::string m_cataloguePath;
+    std::ifstream m_inputFile;
     int m_precision = 3;
     bool m_raw = false;
 };

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "catalogue/UnitMgr.h"
+#include "tests/convert/CommandRun.h"
 
 namespace {
 
@@ -18,20 +17,6 @@ namespace fs = std::filesystem;
 
 const std::string kF = "Fahrenheit (°F)";
 const std::string kC = "Celsius (°C)";
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCommand(std::vector<std::string> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = CConvertCommand(std::move(args), in, out, err).Run();
-    return {status, out.str(), err.str()};
-}
 
 /// Runs with an empty catalogue file name, which always means the factory units.
 Outcome RunOnFactory(std::vector<std::string> args, const std::string& input = "") {
@@ -213,23 +198,8 @@ TEST(ConvertCommand, BatchOfGoodLinesSucceedsWithFormatOptions) {
     EXPECT_EQ(RunOnFactory({"--batch"}, "").out, "");
 }
 
-/// A scratch directory of the test's own, removed with everything in it.
-class ConvertCommandFiles : public testing::Test {
+class ConvertCommandFiles : public ScratchDirTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("tarvo-convert-test-" + std::to_string(getpid()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string WriteFile(const std::string& name, const std::string& bytes) const {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
     /// A small catalogue unlike the factory one, names outside the file's code page too.
     static std::string OwnCatalogueBytes() {
         CUnitMgr catalogue;
@@ -238,8 +208,6 @@ protected:
         catalogue.AddOrUpdateUnit(CUnit("Length", "π-metre", 1 / 3.14159, 0));
         return catalogue.SaveToBytes();
     }
-
-    fs::path m_dir;
 };
 
 TEST_F(ConvertCommandFiles, ReadsTheCatalogueFileGiven) {

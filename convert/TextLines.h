@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+/// The lines of a text file one by one, as spreadsheets and editors write them: a UTF-8
+/// byte order mark before the first line is dropped, lines may end in "\n" or "\r\n",
+/// and the last line needs no line end.
+class CTextLines {
+public:
+    explicit CTextLines(std::istream& in) : m_in(in) {}
+
+    /// The next line without its line end; false at the end of the input.
+    bool Next(std::string& line);
+    /// The 1-based number of the line Next gave last.
+    long Number() const { return m_number; }
+
+private:
+    std::istream& m_in;
+    long m_number = 0;
+};

@@ -1,0 +1,159 @@
+#include "convert/RatesFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include "catalogue/UnitMgr.h"
+
+namespace {
+
+const std::string kSample = TARVO_TEST_DATA "/eurofxref-sample.csv";
+const std::string kCurrency = "Currency";
+
+struct RejectCase {
+    const char* label;
+    std::string text;
+    std::string error;
+};
+
+void PrintTo(const RejectCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+class RatesFileReject : public testing::TestWithParam<RejectCase> {};
+
+TEST_P(RatesFileReject, NamesTheFault) {
+    std::istringstream in(GetParam().text);
+    CRatesFile rates;
+    std::string error;
+    EXPECT_FALSE(rates.Read(in, error));
+    EXPECT_EQ(error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RatesFileReject,
+    testing::Values(RejectCase{"Empty", "\n \n", "the rates file is empty"},
+                    RejectCase{"NotDate", "Day, USD\n1 May, 1.1\n",
+                               "line 1: not a reference-rate file: the first field must be 'Date'"},
+                    RejectCase{"RepeatedCode", "Date, USD, USD\n1 May, 1.1, 1.1\n",
+                               "line 1: the currency code 'USD' is empty or repeated"},
+                    RejectCase{"EmptyCode", "Date, USD,, JPY\n1 May, 1.1, 2, 3\n",
+                               "line 1: the currency code '' is empty or repeated"},
+                    RejectCase{"NoRates", "Date, USD, \n",
+                               "the rates file has a header but no line of rates"},
+                    RejectCase{"TooFewRates", "Date, USD, JPY, \n\n1 May, 1.1, \n",
+                               "line 3: 2 fields for 3 columns of the header"},
+                    RejectCase{"RateNotANumber", "Date, USD, JPY\n1 May, 1.1, 16O\n",
+                               "line 2: the rate of JPY '16O' is not a positive number"},
+                    RejectCase{"RateZero", "Date, USD\n1 May, 0\n",
+                               "line 2: the rate of USD '0' is not a positive number"},
+                    RejectCase{"RateNegative", "Date, USD\n1 May, -1.1\n",
+                               "line 2: the rate of USD '-1.1' is not a positive number"}),
+    [](const testing::TestParamInfo<RejectCase>& testInfo) { return testInfo.param.label; });
+
+CRatesFile ReadRates(const std::string& text) {
+    std::istringstream in(text);
+    CRatesFile rates;
+    std::string error;
+    EXPECT_TRUE(rates.Read(in, error)) << error;
+    return rates;
+}
+
+double Coefficient(const CUnitMgr& catalogue, const std::string& unit) {
+    const int index = catalogue.FindUnit(kCurrency, unit);
+    return index < 0 ? -1.0 : catalogue.GetUnit(index).m_coefficient;
+}
+
+TEST(RatesFile, ReadsTheSampleWithTheEuroAdded) {
+    std::ifstream in(kSample, std::ios::binary);
+    CRatesFile rates;
+    std::string error;
+    ASSERT_TRUE(rates.Read(in, error)) << error;
+    EXPECT_EQ(rates.Date(), "08 December 2026");
+    ASSERT_EQ(rates.Rates().size(), 31U);
+    EXPECT_EQ(rates.Rates().front().code, "USD");
+    EXPECT_EQ(rates.Rates().front().perEuro, 1.0512);
+    EXPECT_EQ(rates.Rates().back().code, "EUR");
+    EXPECT_EQ(rates.Rates().back().perEuro, 1.0);
+    for (const CRatesFile::Rate& rate : rates.Rates()) {
+        EXPECT_FALSE(CRatesFile::UnitName(rate.code).empty()) << rate.code;
+    }
+}
+
+TEST(RatesFile, TurnsRatesPerEuroIntoUnitsPerDollar) {
+    CUnitMgr catalogue;
+    catalogue.AddFactoryUnits();
+    const int yen = catalogue.FindUnit(kCurrency, "Japan (Yen)");
+    int first = -1;
+    int last = -1;
+    catalogue.FindTypeRange(kCurrency, first, last);
+    const CRatesFile rates = ReadRates(
+        "Date, USD, JPY, PLN, ISK, XAU, \n"
+        "8 December 2026, 1.0512, 160.21, 4.2715, N/A, 0.4, \n");
+    CRatesFile::Outcome outcome;
+    std::string error;
+    ASSERT_TRUE(rates.ApplyTo(catalogue, outcome, error)) << error;
+
+    EXPECT_EQ(Coefficient(catalogue, "U.S.A. (Dollar)"), 1.0);
+    EXPECT_EQ(Coefficient(catalogue, "Japan (Yen)"), 160.21 / 1.0512);
+    EXPECT_EQ(catalogue.FindUnit(kCurrency, "Japan (Yen)"), yen);
+    EXPECT_EQ(Coefficient(catalogue, "Poland (Zloty)"), 4.2715 / 1.0512);
+    EXPECT_EQ(Coefficient(catalogue, "Euro"), 1 / 1.0512);
+    EXPECT_EQ(catalogue.FindUnit(kCurrency, "Poland (Zloty)"), last + 1);
+    EXPECT_EQ(catalogue.FindUnit(kCurrency, "Iceland (Krona)"), -1);
+    EXPECT_EQ(Coefficient(catalogue, "Spain (Peseta)"), 128);
+    EXPECT_EQ(Coefficient(catalogue, "Brazil (Real)"), 1);
+
+    EXPECT_EQ(outcome.unknownCodes, std::vector<std::string>{"XAU"});
+    EXPECT_EQ(outcome.unchanged, 1);                   // the dollar
+    EXPECT_EQ(outcome.withoutRate, last - first - 1);  // all but dollar and yen
+    ASSERT_EQ(outcome.changes.size(), 3U);
+    EXPECT_EQ(outcome.changes[0].unit, "Japan (Yen)");
+    EXPECT_EQ(outcome.changes[0].oldCoefficient, 110.0);
+    EXPECT_FALSE(outcome.changes[1].oldCoefficient.has_value());
+}
+
+TEST(RatesFile, TakesTheNewestDayOfAHistoryFile) {
+    CUnitMgr catalogue;
+    catalogue.AddFactoryUnits();
+    const CRatesFile rates =
+        ReadRates("Date,USD,JPY,\r\n2026-12-08,1.25,150,\r\n2026-12-07,1.5,300,\r\n");
+    CRatesFile::Outcome outcome;
+    std::string error;
+    ASSERT_TRUE(rates.ApplyTo(catalogue, outcome, error)) << error;
+    EXPECT_EQ(rates.Date(), "2026-12-08");
+    EXPECT_EQ(Coefficient(catalogue, "Japan (Yen)"), 120);
+}
+
+TEST(RatesFile, ChangesNothingWithoutADollar) {
+    struct Case {
+        std::string rates;
+        bool dollarUnit;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"Date, USD, JPY\n1 May, N/A, 160\n", true, "the rates file has no rate for USD"},
+        {"Date, GBP, JPY\n1 May, 0.8, 160\n", true, "the rates file has no rate for USD"},
+        {"Date, USD, JPY\n1 May, 1.1, 160\n", false,
+         "the catalogue has no unit 'U.S.A. (Dollar)' of type 'Currency' to base the rates on"},
+    };
+    for (const Case& c : cases) {
+        CUnitMgr catalogue;
+        catalogue.AddFactoryUnits();
+        if (!c.dollarUnit) {
+            catalogue.RemoveUnit(kCurrency, "U.S.A. (Dollar)");
+        }
+        const std::string before = catalogue.SaveToBytes();
+        CRatesFile::Outcome outcome;
+        std::string error;
+        EXPECT_FALSE(ReadRates(c.rates).ApplyTo(catalogue, outcome, error));
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(catalogue.SaveToBytes(), before);
+    }
+}
+
+}  // namespace
