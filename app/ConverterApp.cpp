@@ -13,6 +13,7 @@
 #include "ui/DlgMain.h"
 #include "ui/HelpKeyFilter.h"
 #include "ui/MessageBox.h"
+#include "ui/TextResource.h"
 
 namespace {
 
@@ -32,6 +33,10 @@ QString CannotSaveText(const CFileError& error) {
 CConverterApp::CConverterApp(int& argc, char** argv, std::string settingsRoot)
     : QApplication(argc, argv), m_settingsRoot(std::move(settingsRoot)) {
     setApplicationName(QStringLiteral("Tarvo"));
+    // Ties the windows to their desktop entry where the desktop asks for it (Wayland).
+    setDesktopFileName(QStringLiteral("net.kolpa.tarvo"));
+    // The icon lives in the ui library's resources, which a static library must register.
+    InitResources();
     setWindowIcon(QIcon(QStringLiteral(":/icon/tarvo.svg")));
     installEventFilter(new CHelpKeyFilter(*this, this));
 }

@@ -102,7 +102,7 @@ SQLite::Database* CKeyStore::Connect() {
         }
         // Damage inside the pages shows only when they are read; check them all before
         // the first write. The store is a few pages, so this is cheap.
-        if (db->execAndGet("PRAGMA quick_check").getString() != "ok") {
+        if (db->execAndGet("PRAGMA integrity_check").getString() != "ok") {
             throw CUnusableFile();
         }
         KeepLogBetweenConnections(*db);

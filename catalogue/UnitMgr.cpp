@@ -51,13 +51,26 @@ class CFileBytes {
 public:
     /// Reads the file at path; throws CFileError when it cannot be opened or read.
     explicit CFileBytes(const std::string& path) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Non-blocking, so a FIFO or device named like the catalogue cannot hang the
+        // start-up; only a regular file is read.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
             throw CFileError(path, std::strerror(errno));
         }
+        struct stat status {};
+        if (::fstat(fd, &status) != 0) {
+            const int error = errno;
+            ::close(fd);
+            throw CFileError(path, std::strerror(error));
+        }
+        if (!S_ISREG(status.st_mode)) {
+            ::close(fd);
+            throw CFileError(
+                path, S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "not a regular file");
+        }
         int error = 0;
         try {
-            error = ReadAll(fd);
+            error = ReadAll(fd, status);
         } catch (...) {
             ::close(fd);  // a file too large for memory
             throw;
@@ -73,11 +86,7 @@ public:
 private:
     /// Reads to the end of the file, growing the buffer should the file have grown since
     /// its size was taken. Returns 0, or the errno of the failure.
-    int ReadAll(int fd) {
-        struct stat status {};
-        if (::fstat(fd, &status) != 0) {
-            return errno;
-        }
+    int ReadAll(int fd, const struct stat& status) {
         // One byte more than the size, so a file read to its end needs no second buffer.
         Grow(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)) + 1);
         for (;;) {

@@ -16,6 +16,7 @@
 #include "catalogue/StringList.h"
 #include "convert/DoubleText.h"
 #include "convert/RatesFile.h"
+#include "convert/TextLines.h"
 #include "convert/UnitTable.h"
 
 namespace {
@@ -95,21 +96,6 @@ std::string SourceName(const std::string& path) {
 }
 
 /// Splits a batch line at its tabs; a carriage return before the line end is dropped.
-std::vector<std::string> SplitFields(std::string line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t tab = line.find('\t'); tab != std::string::npos;
-         tab = line.find('\t', start)) {
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 }  // namespace
 
 CConvertCommand::CConvertCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
@@ -313,21 +299,23 @@ int CConvertCommand::RunConvert() {
 
 int CConvertCommand::RunBatch() {
     int status = kExitSuccess;
+    CTextLines lines(m_in);
     std::string line;
     std::string result;
     std::string error;
-    for (long lineNumber = 1; std::getline(m_in, line); ++lineNumber) {
-        const std::vector<std::string> fields = SplitFields(line);
+    while (lines.Next(line)) {
+        const std::vector<std::string_view> fields = SplitAtTabs(line);
         if (fields.size() != kConversionOperands.size()) {
             error = "expected VALUE, TYPE, FROM and TO separated by tabs";
             result.clear();
-        } else if (Convert(fields[0], fields[1], fields[2], fields[3], result, error)) {
+        } else if (Convert(std::string(fields[0]), std::string(fields[1]), std::string(fields[2]),
+                           std::string(fields[3]), result, error)) {
             error.clear();
         }
         // Every input line gets its output line, so results stay beside their inputs.
         m_out << result << '\n';
         if (!error.empty()) {
-            status = Fail("line " + std::to_string(lineNumber) + ": " + error);
+            status = Fail("line " + std::to_string(lines.Number()) + ": " + error);
         }
     }
     return status;

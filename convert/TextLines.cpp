@@ -17,3 +17,15 @@ bool CTextLines::Next(std::string& line) {
     }
     return true;
 }
+
+std::vector<std::string_view> SplitAtTabs(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (std::size_t tab = line.find('\t'); tab != std::string_view::npos;
+         tab = line.find('\t', start)) {
+        fields.push_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}

@@ -2,6 +2,8 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
+#include <vector>
 
 /// The lines of a text file one by one, as spreadsheets and editors write them: a UTF-8
 /// byte order mark before the first line is dropped, lines may end in "\n" or "\r\n",
@@ -19,3 +21,6 @@ private:
     std::istream& m_in;
     long m_number = 0;
 };
+
+/// The tab-separated fields of one line; a line without tabs is one field.
+std::vector<std::string_view> SplitAtTabs(std::string_view line);

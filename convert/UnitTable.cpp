@@ -17,18 +17,6 @@ constexpr int kNumberDigits = 17;  // enough for every double to read back exact
 
 constexpr std::array<std::string_view, 4> kColumns = {"type", "unit name", "coefficient", "offset"};
 
-std::vector<std::string_view> SplitAtTabs(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (std::size_t tab = line.find('\t'); tab != std::string_view::npos;
-         tab = line.find('\t', start)) {
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 /// The number of characters of well-formed UTF-8 text, or nullopt when it is not: no
 /// overlong forms, no surrogates, nothing above U+10FFFF.
 std::optional<std::size_t> CountUtf8Characters(std::string_view text) {

@@ -68,6 +68,7 @@ TEST_F(StoreFaultsTest, DamagedFileGivesDefaultsAndIsLeftAsItWas) {
         {"header only", real.substr(0, 100)},
         {"first page only", real.substr(0, 4096)},
         {"cut within the last page", real.substr(0, real.size() - 1000)},
+        {"last byte missing", real.substr(0, real.size() - 1)},
         {"last page missing", real.substr(0, real.size() - 4096)},
         {"another program's database", foreign},
     };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -273,6 +274,21 @@ TEST(DataFileTest, LoadingAMissingFileNamesThePath) {
     }
     EXPECT_EQ(catalogue.GetCount(), 0);
     EXPECT_THROW(catalogue.LoadFromFile(dir.Path().string()), CFileError);
+}
+
+// A pipe or a device named like the catalogue must fail the load, not hang or fill memory.
+TEST(DataFileTest, OnlyRegularFilesAreLoaded) {
+    CScratchDir dir;
+    const fs::path fifo = dir.Path() / "fifo.Dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path zero = dir.Path() / "zero.Dat";
+    fs::create_symlink("/dev/zero", zero);
+    for (const fs::path& path : {fifo, zero}) {
+        CUnitMgr catalogue;
+        catalogue.AddFactoryUnits();
+        EXPECT_THROW(catalogue.LoadFromFile(path.string()), CFileError) << path;
+        EXPECT_EQ(catalogue.GetCount(), 0) << path;
+    }
 }
 
 TEST(DataFileTest, SaveToFileReplacesTheFileAndLeavesNoTemporary) {
