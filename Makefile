@@ -25,5 +25,9 @@ test: build
 bench: build
 	scripts/bench $(BUILD)
 
+# The Debian package $(BUILD)/tarvo_1.6_<arch>.deb; install it with apt install ./tarvo_1.6_*.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 clean:
 	rm -rf $(BUILD)

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 
 #include "ui/AppContext.h"
 #include "ui/DlgOptionsGeneral.h"
@@ -17,6 +18,7 @@ CDlgOptions::CDlgOptions(QWidget* parent, CAppContext& app)
     // Each page's caption is its tab's label.
     m_ui->pages->addTab(m_general, m_general->windowTitle());
     m_ui->pages->addTab(m_units, m_units->windowTitle());
+    OrderTabChain();
     m_ui->pages->setCurrentIndex(m_shownPage);
     ActivatePage(m_shownPage);
     connect(m_ui->pages, &QTabWidget::currentChanged, this, &CDlgOptions::OnPageChanged);
@@ -28,6 +30,24 @@ CDlgOptions::CDlgOptions(QWidget* parent, CAppContext& app)
 
 CDlgOptions::~CDlgOptions() {
     delete m_ui;
+}
+
+void CDlgOptions::OrderTabChain() {
+    // Tab goes tab bar, page, buttons, as in any tabbed dialog. The pages were made before
+    // the tab widget, so their controls are moved behind the tab bar one by one.
+    QWidgetList pageControls;
+    for (QWidget* control = nextInFocusChain(); control != this;
+         control = control->nextInFocusChain()) {
+        const bool onPage = m_general->isAncestorOf(control) || m_units->isAncestorOf(control);
+        if (onPage && (control->focusPolicy() & Qt::TabFocus) && control->focusProxy() == nullptr) {
+            pageControls << control;
+        }
+    }
+    QWidget* previous = m_ui->pages->tabBar();
+    for (QWidget* control : pageControls) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 CDlgOptionsGeneral& CDlgOptions::General() const {

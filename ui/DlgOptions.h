@@ -29,6 +29,8 @@ private:
     /// read-back, and on to the new page only when that succeeds.
     void OnPageChanged(int index);
     void OnOk();
+    /// Puts the pages' controls between the tab bar and the buttons in the Tab order.
+    void OrderTabChain();
     bool ReadBackPage(int index) const;
     void ActivatePage(int index) const;
 

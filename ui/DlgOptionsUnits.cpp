@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "catalogue/NumberText.h"
 #include "catalogue/UnitMgr.h"
@@ -83,9 +84,13 @@ CDlgOptionsUnits::CDlgOptionsUnits(CAppContext& app, QWidget* parent)
     m_ui->setupUi(this);
     m_ui->baseBox->setMaxLength(DataExchange::kMaxText);
     m_ui->coefficientBox->setMaxLength(DataExchange::kMaxText);
-    for (QComboBox* box : {m_ui->typeBox, m_ui->unitBox}) {
+    const std::pair<QComboBox*, const QLabel*> boxes[] = {{m_ui->typeBox, m_ui->typeLabel},
+                                                          {m_ui->unitBox, m_ui->unitLabel}};
+    for (const auto& [box, label] : boxes) {
         // A box shows what the user typed, not the entry the typing would complete to.
         box->setCompleter(nullptr);
+        // A screen reader meets the text part as a control of its own; it has the box's name.
+        box->lineEdit()->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
     }
     // Only the user's typing and choosing count; the page's own writes start nothing.
     connect(m_ui->typeBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
