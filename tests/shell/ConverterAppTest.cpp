@@ -42,6 +42,7 @@ private slots:
     void cleanup();
 
     void firstRunCreatesNoDataFile();
+    void aboutOpensOnTheFirstRunOnly();
     void unreadableFileGivesFactoryUnitsAndStaysUntouched();
     void changedCatalogueIsSavedAtExit();
     void unwritableFileAtExitWarns_data();
@@ -50,7 +51,8 @@ private slots:
 
 private:
     /// Runs the main window and ends it, and any box it opens, as soon as they show.
-    void RunAndCloseMainWindow();
+    /// Runs the main window, closing each modal window as it comes up; returns their classes.
+    QStringList RunAndCloseMainWindow();
     /// The settings as the next run would load them.
     std::unique_ptr<CWorkspaceSettings> StoredSettings() const;
     QString DataPath() const { return m_work->filePath(QString::fromLatin1(kDataFile)); }
@@ -72,15 +74,18 @@ void CConverterAppTest::cleanup() {
     m_work.reset();
 }
 
-void CConverterAppTest::RunAndCloseMainWindow() {
+QStringList CConverterAppTest::RunAndCloseMainWindow() {
+    QStringList closed;
     QTimer closer;
-    connect(&closer, &QTimer::timeout, [] {
+    connect(&closer, &QTimer::timeout, [&closed] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
+            closed << QString::fromLatin1(modal->metaObject()->className());
             QMetaObject::invokeMethod(modal, "reject");
         }
     });
     closer.start(10);
     m_app.RunMainWindow();
+    return closed;
 }
 
 std::unique_ptr<CWorkspaceSettings> CConverterAppTest::StoredSettings() const {
@@ -102,6 +107,15 @@ void CConverterAppTest::firstRunCreatesNoDataFile() {
     const auto stored = StoredSettings();
     QCOMPARE(stored->GetNumber("CurrentVersion", "Version", 0), 65542);
     QCOMPARE(stored->GetNumber("General", "Reload MRU", -1), 1);
+}
+
+void CConverterAppTest::aboutOpensOnTheFirstRunOnly() {
+    for (const int expectedAbouts : {1, 0}) {
+        QVERIFY(m_app.StartUp());
+        const QStringList closed = RunAndCloseMainWindow();
+        m_app.ShutDown();
+        QCOMPARE(closed.count(QStringLiteral("CDlgAbout")), expectedAbouts);
+    }
 }
 
 void CConverterAppTest::unreadableFileGivesFactoryUnitsAndStaysUntouched() {
