@@ -48,3 +48,11 @@ inline void TypeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
 }
+
+/// The child widget of the given class and object name; the form must have it.
+template <class T>
+T* NamedChild(const QWidget& parent, const char* name) {
+    T* child = parent.findChild<T*>(QString::fromLatin1(name));
+    Q_ASSERT(child);
+    return child;
+}

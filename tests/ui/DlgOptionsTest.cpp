@@ -28,9 +28,7 @@ struct CSheet {
 
     template <class T>
     T* Child(const char* name) const {
-        T* child = sheet.findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT(child);
-        return child;
+        return NamedChild<T>(sheet, name);
     }
     QLineEdit* Precision() const { return Child<QLineEdit>("precisionBox"); }
     QTabWidget* Pages() const { return sheet.findChild<QTabWidget*>(); }

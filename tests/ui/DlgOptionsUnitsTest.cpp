@@ -55,9 +55,7 @@ struct CUnitsPage {
 
     template <class T>
     T* Child(const char* name) const {
-        T* child = sheet.findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT(child);
-        return child;
+        return NamedChild<T>(sheet, name);
     }
     QComboBox* Type() const { return Child<QComboBox>("typeBox"); }
     QComboBox* Unit() const { return Child<QComboBox>("unitBox"); }
