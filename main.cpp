@@ -1,4 +1,4 @@
-#include "app/ConverterApp.h"
+#include "shell/ConverterApp.h"
 
 int main(int argc, char* argv[]) {
     CConverterApp app(argc, argv);

@@ -4,8 +4,6 @@
 
 #include "app/RegistrySettings.h"
 
-class QWidget;
-
 /// The application version check and the window values "On top", "Bounds", "State".
 class CWindowSettings : public CRegistrySettings {
 public:
@@ -23,14 +21,6 @@ public:
     void Load() override;
     /// Writes the window values; empty bounds are left out, keeping those stored.
     void Save() override;
-
-    /// Places window above all normal windows when always on top is 1, back among them
-    /// when 0, keeping its place and size. A null window means the application's main
-    /// window: the top-level owner of the active modal window, else of the active window.
-    /// Does nothing when there is no such window.
-    void ApplyOnTop(QWidget* window = nullptr) const;
-    /// Stores value (marking modified) when it differs, then ApplyOnTop(window).
-    void SetOnTop(std::int32_t value, QWidget* window = nullptr);
 
     std::uint32_t m_storedVersion = 0;
     std::uint32_t m_currentVersion = 0;

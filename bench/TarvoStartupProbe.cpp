@@ -1,7 +1,7 @@
 // The program's own start-up, as main() runs it, ended once the main window has painted.
 // Run by StartupBench, which passes the launch time and a settings store to use.
 #include "FirstPaintProbe.h"
-#include "app/ConverterApp.h"
+#include "shell/ConverterApp.h"
 #include "app/WorkspaceSettings.h"
 
 int main(int argc, char** argv) {

@@ -18,6 +18,7 @@
 #include "ui/DlgOptionsGeneral.h"
 #include "ui/DlgOptionsUnits.h"
 #include "ui/DlgSolver.h"
+#include "ui/StayOnTop.h"
 #include "ui_DlgMain.h"
 
 namespace {
@@ -102,7 +103,7 @@ void CDlgMain::Initialise() {
     WriteModel();
     setWindowIcon(QIcon(QStringLiteral(":/icon/tarvo.svg")));
     CWorkspaceSettings& settings = m_app.Settings();
-    settings.ApplyOnTop(this);
+    ApplyOnTop(settings, this);
     FillTypeList();
     if (settings.m_reloadLastUnits != 0 && !settings.m_type.empty()) {
         ReloadLastUnits();
@@ -229,7 +230,7 @@ void CDlgMain::OnOptions() {
     const CDlgOptionsGeneral& view = sheet.General();
     settings.m_decimalPrecision = view.m_decimalPrecision;
     settings.SetModified();
-    settings.SetOnTop(view.m_alwaysOnTop, this);
+    SetOnTop(settings, view.m_alwaysOnTop, this);
     settings.m_reloadLastUnits = view.m_reloadLastUnits;
     settings.SetModified();
     const CUnitMgr& working = sheet.Units().WorkingCatalogue();

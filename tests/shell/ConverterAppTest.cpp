@@ -6,7 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/ConverterApp.h"
+#include "shell/ConverterApp.h"
 #include "app/WorkspaceSettings.h"
 #include "catalogue/UnitMgr.h"
 #include "ui/MessageBox.h"

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "app/WindowSettings.h"
+#include "ui/StayOnTop.h"
 
 namespace {
 
@@ -38,11 +39,11 @@ void OnTopTest::runningDialogStaysShownAndInPlace() {
     bool shownBack = false, hintOff = true;
     QTimer::singleShot(0, &dialog, [&] {
         const QRect before = dialog.geometry();
-        settings.SetOnTop(1, &dialog);
+        SetOnTop(settings, 1, &dialog);
         shownOnTop = dialog.isVisible();
         inPlaceOnTop = dialog.geometry() == before;
         hintOn = HasOnTopHint(dialog);
-        settings.SetOnTop(0, &dialog);
+        SetOnTop(settings, 0, &dialog);
         shownBack = dialog.isVisible();
         hintOff = HasOnTopHint(dialog);
         dialog.done(42);
@@ -58,14 +59,14 @@ void OnTopTest::runningDialogStaysShownAndInPlace() {
 void OnTopTest::windowNotShownYetTakesTheHint() {
     CWindowSettings settings(Root().toStdString());
     QDialog dialog;
-    settings.SetOnTop(1, &dialog);
+    SetOnTop(settings, 1, &dialog);
     QVERIFY(HasOnTopHint(dialog));
     QVERIFY(!dialog.isVisible());
 }
 
 void OnTopTest::noWindowMeansTheOwnerOfTheActiveModalWindow() {
     CWindowSettings settings(Root().toStdString());
-    settings.SetOnTop(1);  // no window at all: nothing happens
+    SetOnTop(settings, 1);  // no window at all: nothing happens
 
     QDialog mainWindow;
     mainWindow.setModal(true);
@@ -74,7 +75,7 @@ void OnTopTest::noWindowMeansTheOwnerOfTheActiveModalWindow() {
     sheet.setModal(true);
     sheet.show();
     QCOMPARE(QApplication::activeModalWidget(), &sheet);
-    settings.SetOnTop(1);
+    SetOnTop(settings, 1);
     QVERIFY(HasOnTopHint(mainWindow));
     QVERIFY(!HasOnTopHint(sheet));
     QVERIFY(mainWindow.isVisible());
@@ -84,9 +85,9 @@ void OnTopTest::noWindowMeansTheOwnerOfTheActiveModalWindow() {
 
 void OnTopTest::setOnTopMarksModifiedOnlyOnChange() {
     CWindowSettings settings(Root().toStdString());
-    settings.SetOnTop(0);
+    SetOnTop(settings, 0);
     QVERIFY(!settings.IsModified());
-    settings.SetOnTop(1);
+    SetOnTop(settings, 1);
     QVERIFY(settings.IsModified());
     QCOMPARE(settings.m_alwaysOnTop, 1);
     QVERIFY(!QFile::exists(Root()));

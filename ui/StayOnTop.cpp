@@ -1,4 +1,5 @@
-// The stay-on-top placement of a window: the only part of the settings that knows widgets.
+#include "ui/StayOnTop.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
@@ -23,12 +24,12 @@ QWidget* MainWindow() {
 
 }  // namespace
 
-void CWindowSettings::ApplyOnTop(QWidget* window) const {
+void ApplyOnTop(const CWindowSettings& settings, QWidget* window) {
     QWidget* target = window ? window->window() : MainWindow();
     if (!target) {
         return;
     }
-    const bool onTop = m_alwaysOnTop != 0;
+    const bool onTop = settings.m_alwaysOnTop != 0;
     QWindow* handle = target->windowHandle();
     if (!handle) {
         // Not shown yet, so changing the widget's flags cannot hide it.
@@ -44,10 +45,10 @@ void CWindowSettings::ApplyOnTop(QWidget* window) const {
     handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
-void CWindowSettings::SetOnTop(std::int32_t value, QWidget* window) {
-    if (value != m_alwaysOnTop) {
-        m_alwaysOnTop = value;
-        SetModified();
+void SetOnTop(CWindowSettings& settings, std::int32_t value, QWidget* window) {
+    if (value != settings.m_alwaysOnTop) {
+        settings.m_alwaysOnTop = value;
+        settings.SetModified();
     }
-    ApplyOnTop(window);
+    ApplyOnTop(settings, window);
 }

@@ -1,4 +1,4 @@
-#include "app/ConverterApp.h"
+#include "shell/ConverterApp.h"
 
 #include <QIcon>
 #include <QVersionNumber>
