@@ -6,7 +6,8 @@ namespace {
 
 // Coefficients are constants exactly as written, not the quotients they approximate:
 // several are rounded ("mile (m.)" is not 1/63360), and conversions must keep giving the
-// same results with them.
+// same results with them. Two are quotients because their old constants were wrong:
+// "~quarter" was a third of a year, and "cicero" a cicero of 4.552 mm.
 constexpr std::array kFactoryUnits = std::to_array<CFactoryUnit>({
     {"Currency", "U.S.A. (Dollar)", 1.0, 0.0},
     {"Currency", "Australia (Dollar)", 1.25, 0.0},
@@ -53,7 +54,7 @@ constexpr std::array kFactoryUnits = std::to_array<CFactoryUnit>({
     {"Time", "30d month", 0.001388888888888889, 0.0},
     {"Time", "31d month", 0.0013440860215053765, 0.0},
     {"Time", "~trimester", 0.00045662100456621003, 0.0},
-    {"Time", "~quarter", 0.00034246575342465754, 0.0},
+    {"Time", "~quarter", 1.0 / 2190.0, 0.0},  // 8760 h / 4
     {"Time", "~semester", 0.00022831050228310502, 0.0},
     {"Time", "~year (yr)", 0.00011415525114155251, 0.0},
     {"Time", "40 hours", 0.025, 0.0},
@@ -143,7 +144,7 @@ constexpr std::array kFactoryUnits = std::to_array<CFactoryUnit>({
     {"Distance", "twip", 1440.0, 0.0},
     {"Distance", "point (pt)", 72.0, 0.0},
     {"Distance", "pica", 6.0, 0.0},
-    {"Distance", "cicero", 5.58, 0.0},
+    {"Distance", "cicero", 1270000.0 / 225639.0, 0.0},  // 25.4 mm / (12 × 0.376065 mm)
     {"Surface", "sq centimeter (cm²)", 10000.0, 0.0},
     {"Surface", "sq meter (m²)", 1.0, 0.0},
     {"Surface", "sq kilometer (km²)", 0.000001, 0.0},
