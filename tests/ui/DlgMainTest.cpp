@@ -229,6 +229,7 @@ void CDlgMainTest::resultFitsItsBox_data() {
                                                 << "yard (yd.)"
                                                 << "yard (yd.)"
                                                 << "1e+40";
+    // 3e35 has 36 digits in fixed notation, more than the box's 32.
     QTest::newRow("huge result") << 10 << "1e35"
                                  << "yard (yd.)"
                                  << "foot (ft.)"
