@@ -39,7 +39,7 @@ protected:
         settings.m_bounds = {1, 2, 3, 4};
         settings.Save();
         SQLite::Database(Root(), SQLite::OPEN_READWRITE).exec("PRAGMA wal_checkpoint(TRUNCATE)");
-        return Bytes(Root());
+        return CScratchDir::Read(Root());
     }
 };
 
@@ -53,10 +53,10 @@ TEST_F(StoreFaultsTest, DamagedFileGivesDefaultsAndIsLeftAsItWas) {
     }
     std::string foreign;
     {
-        const std::filesystem::path other = m_dir / "other.db";
-        SQLite::Database db(other.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        const std::string other = m_scratch.File("other.db");
+        SQLite::Database db(other, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         db.exec("CREATE TABLE notes(text)");
-        foreign = Bytes(other);
+        foreign = CScratchDir::Read(other);
     }
     struct Case {
         const char* what;
@@ -76,18 +76,17 @@ TEST_F(StoreFaultsTest, DamagedFileGivesDefaultsAndIsLeftAsItWas) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove_all(Root() + "-wal");
         std::filesystem::remove_all(Root() + "-shm");
-        Write(Root(), c.bytes);
+        m_scratch.Write(kStoreName, c.bytes);
         ExpectDefaultsAndNoWrites(Root());
-        EXPECT_EQ(Bytes(Root()), c.bytes);
+        EXPECT_EQ(CScratchDir::Read(Root()), c.bytes);
     }
 }
 
 TEST_F(StoreFaultsTest, DirectoryThatCannotBeMadeGivesDefaults) {
     // Fails for every user, root included: a path through a regular file.
-    Write(m_dir / "file", "x");
-    const std::filesystem::path root = m_dir / "file" / "sub" / "Tarvo.db";
-    ExpectDefaultsAndNoWrites(root.string());
-    EXPECT_EQ(Bytes(m_dir / "file"), "x");
+    const std::string file = m_scratch.Write("file", "x");
+    ExpectDefaultsAndNoWrites(file + "/sub/Tarvo.db");
+    EXPECT_EQ(CScratchDir::Read(file), "x");
 }
 
 TEST_F(StoreFaultsTest, StoreLockedByAnotherProgramGivesDefaultsWithoutHanging) {

@@ -9,6 +9,7 @@
 #include "TempStore.h"
 #include "app/KeyStore.h"
 #include "app/WorkspaceSettings.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace {
 
@@ -233,18 +234,11 @@ TEST_F(WorkspaceSettingsTest, LocationGivesTheKeyPath) {
 }
 
 TEST_F(WorkspaceSettingsTest, DefaultRootFollowsTheConfigHome) {
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::string restore = saved ? saved : "";
-    setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    CScopedEnv configHome("XDG_CONFIG_HOME", "/cfg");
     EXPECT_EQ(CRegistryKeyPath::DefaultRoot(), "/cfg/Kolpa/Tarvo.db");
-    setenv("XDG_CONFIG_HOME", "relative", 1);
-    setenv("HOME", m_dir.c_str(), 1);
-    EXPECT_EQ(CRegistryKeyPath::DefaultRoot(), (m_dir / ".config/Kolpa/Tarvo.db").string());
-    if (saved) {
-        setenv("XDG_CONFIG_HOME", restore.c_str(), 1);
-    } else {
-        unsetenv("XDG_CONFIG_HOME");
-    }
+    CScopedEnv relativeConfigHome("XDG_CONFIG_HOME", "relative");
+    CScopedEnv home("HOME", m_scratch.Path().string());
+    EXPECT_EQ(CRegistryKeyPath::DefaultRoot(), m_scratch.File(".config/Kolpa/Tarvo.db"));
 }
 
 TEST_F(WorkspaceSettingsTest, TwoProcessesSavingAtOnceLeaveOneValuePerName) {

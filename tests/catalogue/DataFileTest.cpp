@@ -2,17 +2,15 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "catalogue/FileError.h"
 #include "catalogue/UnitMgr.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 
@@ -22,42 +20,9 @@ namespace fs = std::filesystem;
 const std::string kEmptyCatalogue =
     "\x00\x00\x01\x00\x08Untitled\x07Unknown\x00\x00\x00\x00\x00\x00\x00"s;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string DataFile(const std::string& name) {
     return std::string(TARVO_TEST_DATA) + "/" + name;
 }
-
-/// A fresh directory for one test, removed with everything in it afterwards.
-class CScratchDir {
-public:
-    CScratchDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = fs::temp_directory_path() /
-                 ("tarvo-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-    }
-    ~CScratchDir() { fs::remove_all(m_path); }
-    const fs::path& Path() const { return m_path; }
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-
-private:
-    fs::path m_path;
-};
 
 std::string OneUnitCatalogue() {
     CUnitMgr catalogue;
@@ -82,7 +47,7 @@ TEST(DataFileTest, NewCatalogueBytes) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.bytes, c.expected) << c.sampleFile;
-        EXPECT_EQ(c.bytes, ReadFile(DataFile(c.sampleFile)));
+        EXPECT_EQ(c.bytes, CScratchDir::Read(DataFile(c.sampleFile)));
     }
     EXPECT_EQ(kEmptyCatalogue.size(), 28u);
     EXPECT_EQ(OneUnitCatalogue().size(), 73u);
@@ -153,7 +118,7 @@ TEST(DataFileTest, NamesRoundTrip) {
 
 TEST(DataFileTest, SampleFilesSaveBackUnchanged) {
     for (const char* name : {"Empty.Dat", "OneUnit.Dat", "Custom.Dat"}) {
-        const std::string bytes = ReadFile(DataFile(name));
+        const std::string bytes = CScratchDir::Read(DataFile(name));
         CUnitMgr catalogue;
         catalogue.LoadFromFile(DataFile(name));
         EXPECT_FALSE(catalogue.IsModified()) << name;
@@ -294,14 +259,14 @@ TEST(DataFileTest, OnlyRegularFilesAreLoaded) {
 TEST(DataFileTest, SaveToFileReplacesTheFileAndLeavesNoTemporary) {
     CScratchDir dir;
     const fs::path path = dir.Path() / "Tarvo.Dat";
-    WriteFile(path, "old contents");
+    dir.Write("Tarvo.Dat", "old contents");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     CUnitMgr catalogue;
     catalogue.AddFactoryUnits();
     catalogue.SetModified(true);
     catalogue.SaveToFile(path.string());
     EXPECT_TRUE(catalogue.IsModified());
-    EXPECT_EQ(ReadFile(path), catalogue.SaveToBytes());
+    EXPECT_EQ(CScratchDir::Read(path), catalogue.SaveToBytes());
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"Tarvo.Dat"});
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -315,16 +280,16 @@ TEST(DataFileTest, SaveToFileReplacesTheFileAndLeavesNoTemporary) {
     fs::current_path(dir.Path());
     CUnitMgr().SaveToFile("Relative.Dat");
     fs::current_path(previous);
-    EXPECT_EQ(ReadFile(dir.Path() / "Relative.Dat"), kEmptyCatalogue);
+    EXPECT_EQ(CScratchDir::Read(dir.Path() / "Relative.Dat"), kEmptyCatalogue);
 }
 
 TEST(DataFileTest, SaveThroughASymbolicLinkUpdatesTheLinkedFile) {
     CScratchDir dir;
-    WriteFile(dir.Path() / "real.Dat", "old");
+    dir.Write("real.Dat", "old");
     fs::create_symlink("real.Dat", dir.Path() / "link.Dat");
     CUnitMgr().SaveToFile((dir.Path() / "link.Dat").string());
     EXPECT_TRUE(fs::is_symlink(dir.Path() / "link.Dat"));
-    EXPECT_EQ(ReadFile(dir.Path() / "real.Dat"), kEmptyCatalogue);
+    EXPECT_EQ(CScratchDir::Read(dir.Path() / "real.Dat"), kEmptyCatalogue);
 }
 
 TEST(DataFileTest, FailedSavesNameThePathAndLeaveNoTemporary) {
@@ -371,7 +336,7 @@ TEST(DataFileTest, WriteFailureKeepsTheOldFile) {
     CScratchDir dir;
     const fs::path path = dir.Path() / "Tarvo.Dat";
     const std::string old = OneUnitCatalogue();
-    WriteFile(path, old);
+    dir.Write("Tarvo.Dat", old);
     CUnitMgr catalogue;
     catalogue.AddFactoryUnits();
     {
@@ -384,7 +349,7 @@ TEST(DataFileTest, WriteFailureKeepsTheOldFile) {
             EXPECT_FALSE(error.Reason().empty());
         }
     }
-    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(CScratchDir::Read(path), old);
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"Tarvo.Dat"});
 }
 

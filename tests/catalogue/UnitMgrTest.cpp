@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "catalogue/FileError.h"
 #include "catalogue/StringList.h"
 #include "catalogue/UnitMgr.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 
@@ -346,10 +346,8 @@ TEST(UnitMgrTest, FailedLoadLeavesNoUnitsAndFlagAsItWas) {
 }
 
 TEST(UnitMgrTest, SaveAndLoadRoundTripWithoutTouchingModified) {
-    const auto directory =
-        std::filesystem::temp_directory_path() / ("tarvo-unitmgr-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
-    const std::string path = (directory / "Tarvo.Dat").string();
+    const CScratchDir directory;
+    const std::string path = directory.File("Tarvo.Dat");
 
     CUnitMgr saved;
     saved.LoadFromBytes(FileWithReservedFields());
@@ -363,7 +361,6 @@ TEST(UnitMgrTest, SaveAndLoadRoundTripWithoutTouchingModified) {
     EXPECT_EQ(loaded.SaveToBytes(), saved.SaveToBytes());
     EXPECT_EQ(loaded.m_title, "Mine");
     EXPECT_EQ(loaded.Units()[0].m_reservedNumber, 9);
-    std::filesystem::remove_all(directory);
 }
 
 }  // namespace

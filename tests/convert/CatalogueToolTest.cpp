@@ -8,6 +8,7 @@
 
 #include "catalogue/UnitMgr.h"
 #include "tests/convert/CommandRun.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 
@@ -39,9 +40,11 @@ std::unique_ptr<CUnitMgr> Load(const std::string& path) {
     return catalogue;
 }
 
-class CatalogueTool : public ScratchDirTest {
+class CatalogueTool : public testing::Test {
 protected:
-    std::string CataloguePath() const { return (m_dir / "Tarvo.Dat").string(); }
+    CScratchDir m_scratch;
+
+    std::string CataloguePath() const { return m_scratch.File("Tarvo.Dat"); }
     Outcome Run(std::vector<std::string> args, const std::string& input = "") const {
         args.insert(args.begin(), {"--file", CataloguePath()});
         return RunCommand(std::move(args), input);
@@ -50,20 +53,20 @@ protected:
 
 TEST_F(CatalogueTool, ExportThenReplacingImportGivesBackTheSameFile) {
     for (const std::string& bytes : {FactoryBytes(), OddNamesBytes()}) {
-        WriteFile("Tarvo.Dat", bytes);
+        m_scratch.Write("Tarvo.Dat", bytes);
         const Outcome exported = Run({"--export"});
         ASSERT_EQ(exported.status, 0) << exported.err;
-        const std::string tsv = WriteFile("units.tsv", exported.out);
+        const std::string tsv = m_scratch.Write("units.tsv", exported.out);
 
         const Outcome imported = Run({"--import", tsv, "--replace"});
         EXPECT_EQ(imported.status, 0) << imported.err;
-        EXPECT_EQ(ReadFile(CataloguePath()), bytes);
+        EXPECT_EQ(CScratchDir::Read(CataloguePath()), bytes);
         EXPECT_EQ(Run({"--export"}).out, exported.out);
     }
 }
 
 TEST_F(CatalogueTool, ExportWritesHeaderEscapesAnd17Digits) {
-    WriteFile("Tarvo.Dat", OddNamesBytes());
+    m_scratch.Write("Tarvo.Dat", OddNamesBytes());
     EXPECT_EQ(Run({"--export"}).out, kHeader +
                                          "Electric\t\u03A9 ohm \u2126\t1\t0\n"
                                          "Odd\\ttypes\ttab\\there\t1\t0\n"
@@ -77,11 +80,11 @@ TEST_F(CatalogueTool, ExportWritesHeaderEscapesAnd17Digits) {
 }
 
 TEST_F(CatalogueTool, BadLineChangesNothing) {
-    const std::string tsv = WriteFile("units.tsv", kHeader +
-                                                       "Length\tmetre\t1\t0\n"
-                                                       "Length\tmile\t0.00062\t0\n"
-                                                       "Length\tfoot\t3.28 ft\t0\r\n"
-                                                       "Length\tinch\t39.37\t0\n");
+    const std::string tsv = m_scratch.Write("units.tsv", kHeader +
+                                                             "Length\tmetre\t1\t0\n"
+                                                             "Length\tmile\t0.00062\t0\n"
+                                                             "Length\tfoot\t3.28 ft\t0\r\n"
+                                                             "Length\tinch\t39.37\t0\n");
     for (const bool replace : {false, true}) {
         std::vector<std::string> args = {"--import", tsv};
         if (replace) {
@@ -91,7 +94,7 @@ TEST_F(CatalogueTool, BadLineChangesNothing) {
         EXPECT_EQ(Run(args).status, 2);
         EXPECT_FALSE(std::filesystem::exists(CataloguePath()));
 
-        WriteFile("Tarvo.Dat", FactoryBytes());
+        m_scratch.Write("Tarvo.Dat", FactoryBytes());
         const Outcome outcome = Run(args);
         EXPECT_EQ(outcome.status, 2);
         EXPECT_EQ(outcome.out, "");
@@ -99,12 +102,12 @@ TEST_F(CatalogueTool, BadLineChangesNothing) {
                                    ": line 4: the coefficient '3.28 ft' is not a number\n"
                                    "tarvo-convert: 1 bad line in " +
                                    tsv + ", nothing changed\n");
-        EXPECT_EQ(ReadFile(CataloguePath()), FactoryBytes());
+        EXPECT_EQ(CScratchDir::Read(CataloguePath()), FactoryBytes());
     }
 }
 
 TEST_F(CatalogueTool, MergeCountsAddedAndUpdatedUnits) {
-    WriteFile("Tarvo.Dat", FactoryBytes());
+    m_scratch.Write("Tarvo.Dat", FactoryBytes());
     const std::string input = kHeader +
                               "Length\tmetre\t1\t0\n"
                               "Time\thour (hr)\t1\t0\n"
@@ -143,13 +146,13 @@ TEST_F(CatalogueTool, MergeWithoutAFileStartsFromTheFactoryUnits) {
 
 TEST_F(CatalogueTool, RefusesWhatItCannotUse) {
     const std::string garbage = "this is not a catalogue";
-    const std::string tsv = WriteFile("units.tsv", kHeader + "Length\tmetre\t1\t0\n");
+    const std::string tsv = m_scratch.Write("units.tsv", kHeader + "Length\tmetre\t1\t0\n");
     struct Case {
         std::vector<std::string> args;
         std::string catalogue;
         std::string error;
     };
-    const std::string missing = (m_dir / "missing.tsv").string();
+    const std::string missing = m_scratch.File("missing.tsv");
     const Case cases[] = {
         {{"--import", tsv}, garbage, "cannot read the catalogue " + CataloguePath()},
         {{"--rates", kRatesSample}, garbage, "cannot read the catalogue " + CataloguePath()},
@@ -169,16 +172,16 @@ TEST_F(CatalogueTool, RefusesWhatItCannotUse) {
                "changed\n"},
     };
     for (const Case& c : cases) {
-        WriteFile("Tarvo.Dat", c.catalogue);
+        m_scratch.Write("Tarvo.Dat", c.catalogue);
         const Outcome outcome = Run(c.args);
         EXPECT_EQ(outcome.status, 2);
         EXPECT_EQ(outcome.err.rfind("tarvo-convert: " + c.error, 0), 0U) << outcome.err;
-        EXPECT_EQ(ReadFile(CataloguePath()), c.catalogue);
+        EXPECT_EQ(CScratchDir::Read(CataloguePath()), c.catalogue);
     }
 }
 
 TEST_F(CatalogueTool, RatesUpdateAndAddCurrencies) {
-    WriteFile("Tarvo.Dat", FactoryBytes());
+    m_scratch.Write("Tarvo.Dat", FactoryBytes());
     const Outcome outcome = Run({"--rates", kRatesSample});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out.rfind("Japan (Yen): 110 \u2192 152.40677321156775\n"
@@ -204,14 +207,14 @@ TEST_F(CatalogueTool, RatesUpdateAndAddCurrencies) {
     EXPECT_EQ(coefficient("Euro"), 1 / 1.0512);
     EXPECT_EQ(catalogue.GetCount(), 165);
 
-    const std::string updated = ReadFile(CataloguePath());
+    const std::string updated = CScratchDir::Read(CataloguePath());
     EXPECT_NE(Run({"--rates", kRatesSample}).out.find("the catalogue file stays as it was"),
               std::string::npos);
-    EXPECT_EQ(ReadFile(CataloguePath()), updated);
+    EXPECT_EQ(CScratchDir::Read(CataloguePath()), updated);
 }
 
 TEST_F(CatalogueTool, FailedSaveReportsNoChanges) {
-    const std::string unreachable = (m_dir / "no-such-dir" / "Tarvo.Dat").string();
+    const std::string unreachable = m_scratch.File("no-such-dir/Tarvo.Dat");
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--rates", kRatesSample},
           std::vector<std::string>{"--import", "-", "--replace"}}) {
@@ -249,7 +252,7 @@ TEST_P(ShippedUnitSet, ImportsCleanlyAndConvertsPublishedValues) {
     EXPECT_EQ(converted.out, GetParam().result + "\n") << converted.err;
 
     ASSERT_EQ(Run({"--import", set, "--replace"}).status, 0);
-    EXPECT_EQ(Run({"--export"}).out, ReadFile(set));  // written as --export writes
+    EXPECT_EQ(Run({"--export"}).out, CScratchDir::Read(set));  // written as --export writes
 }
 
 INSTANTIATE_TEST_SUITE_P(

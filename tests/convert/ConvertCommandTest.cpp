@@ -10,6 +10,7 @@
 
 #include "catalogue/UnitMgr.h"
 #include "tests/convert/CommandRun.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 
@@ -198,8 +199,10 @@ TEST(ConvertCommand, BatchOfGoodLinesSucceedsWithFormatOptions) {
     EXPECT_EQ(RunOnFactory({"--batch"}, "").out, "");
 }
 
-class ConvertCommandFiles : public ScratchDirTest {
+class ConvertCommandFiles : public testing::Test {
 protected:
+    CScratchDir m_scratch;
+
     /// A small catalogue unlike the factory one, names outside the file's code page too.
     static std::string OwnCatalogueBytes() {
         CUnitMgr catalogue;
@@ -211,7 +214,7 @@ protected:
 };
 
 TEST_F(ConvertCommandFiles, ReadsTheCatalogueFileGiven) {
-    const std::string path = WriteFile("own.dat", OwnCatalogueBytes());
+    const std::string path = m_scratch.Write("own.dat", OwnCatalogueBytes());
     EXPECT_EQ(RunCommand({"--file", path, "--types"}).out, "Length\n");
     EXPECT_EQ(RunCommand({"--file", path, "1500", "Length", "metre", "kilometre"}).out, "1.5\n");
     EXPECT_EQ(RunCommand({"--file", path, "--units", "Length"}).out,
@@ -221,11 +224,11 @@ TEST_F(ConvertCommandFiles, ReadsTheCatalogueFileGiven) {
 TEST_F(ConvertCommandFiles, FallsBackToFactoryUnits) {
     const std::string own = OwnCatalogueBytes();
     const std::vector<std::string> files = {
-        (m_dir / "missing.dat").string(),
-        WriteFile("garbage.dat", "this is not a catalogue"),
-        WriteFile("empty.dat", ""),
-        WriteFile("truncated.dat", own.substr(0, own.size() - 3)),
-        m_dir.string(),
+        m_scratch.File("missing.dat"),
+        m_scratch.Write("garbage.dat", "this is not a catalogue"),
+        m_scratch.Write("empty.dat", ""),
+        m_scratch.Write("truncated.dat", own.substr(0, own.size() - 3)),
+        m_scratch.Path().string(),
     };
     for (const std::string& file : files) {
         const Outcome outcome = RunCommand({"--file", file, "100", "Temperature", kF, kC});
@@ -236,9 +239,9 @@ TEST_F(ConvertCommandFiles, FallsBackToFactoryUnits) {
 }
 
 TEST_F(ConvertCommandFiles, DefaultFileIsTarvoDatInTheCurrentDirectory) {
-    WriteFile("Tarvo.Dat", OwnCatalogueBytes());
+    m_scratch.Write("Tarvo.Dat", OwnCatalogueBytes());
     const fs::path previous = fs::current_path();
-    fs::current_path(m_dir);
+    fs::current_path(m_scratch.Path());
     const Outcome byDefault = RunCommand({"--types"});
     const Outcome emptyName = RunCommand({"--file=", "--types"});
     fs::current_path(previous);

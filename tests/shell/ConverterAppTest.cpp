@@ -1,14 +1,14 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 #include <stdexcept>
 
-#include "shell/ConverterApp.h"
 #include "app/WorkspaceSettings.h"
 #include "catalogue/UnitMgr.h"
+#include "shell/ConverterApp.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -50,15 +50,16 @@ private slots:
     void failureDuringRunEndsIt();
 
 private:
-    /// Runs the main window and ends it, and any box it opens, as soon as they show.
-    /// Runs the main window, closing each modal window as it comes up; returns their classes.
-    QStringList RunAndCloseMainWindow();
+    /// Runs the main window, closing each modal window as it comes up; their classes go
+    /// into closed.
+    void RunAndCloseMainWindow(QStringList& closed);
     /// The settings as the next run would load them.
     std::unique_ptr<CWorkspaceSettings> StoredSettings() const;
     QString DataPath() const { return m_work->filePath(QString::fromLatin1(kDataFile)); }
 
     CConverterApp& m_app;
     QString m_storePath;
+    const QString m_startDir = QDir::currentPath();
     std::unique_ptr<QTemporaryDir> m_work;
 };
 
@@ -70,22 +71,16 @@ void CConverterAppTest::init() {
 }
 
 void CConverterAppTest::cleanup() {
-    QVERIFY(QDir::setCurrent(QDir::tempPath()));
+    QVERIFY(QDir::setCurrent(m_startDir));
     m_work.reset();
+    VerifyNoWindowLeft();
 }
 
-QStringList CConverterAppTest::RunAndCloseMainWindow() {
-    QStringList closed;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&closed] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            closed << QString::fromLatin1(modal->metaObject()->className());
-            QMetaObject::invokeMethod(modal, "reject");
-        }
-    });
-    closer.start(10);
+void CConverterAppTest::RunAndCloseMainWindow(QStringList& closed) {
+    const CModalGuard guard([](QWidget& modal) { QMetaObject::invokeMethod(&modal, "reject"); });
     m_app.RunMainWindow();
-    return closed;
+    closed = guard.Handed();
+    QVERIFY2(!guard.TimedOut(), "a window did not close when rejected");
 }
 
 std::unique_ptr<CWorkspaceSettings> CConverterAppTest::StoredSettings() const {
@@ -100,7 +95,8 @@ void CConverterAppTest::firstRunCreatesNoDataFile() {
     QCOMPARE(m_app.Catalogue().GetCount(), kFactoryUnits);
     QCOMPARE(m_app.Settings().m_storedVersion, 0u);
     QCOMPARE(m_app.Settings().m_currentVersion, CConverterApp::kVersion);
-    RunAndCloseMainWindow();
+    QStringList closed;
+    RunAndCloseMainWindow(closed);
     m_app.ShutDown();
     QVERIFY(!QFile::exists(DataPath()));
     QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
@@ -112,7 +108,8 @@ void CConverterAppTest::firstRunCreatesNoDataFile() {
 void CConverterAppTest::aboutOpensOnTheFirstRunOnly() {
     for (const int expectedAbouts : {1, 0}) {
         QVERIFY(m_app.StartUp());
-        const QStringList closed = RunAndCloseMainWindow();
+        QStringList closed;
+        RunAndCloseMainWindow(closed);
         m_app.ShutDown();
         QCOMPARE(closed.count(QStringLiteral("CDlgAbout")), expectedAbouts);
     }
@@ -124,7 +121,8 @@ void CConverterAppTest::unreadableFileGivesFactoryUnitsAndStaysUntouched() {
     QVERIFY(m_app.StartUp());
     QCOMPARE(m_app.Catalogue().GetCount(), kFactoryUnits);
     QVERIFY(!m_app.Catalogue().IsModified());
-    RunAndCloseMainWindow();
+    QStringList closed;
+    RunAndCloseMainWindow(closed);
     m_app.ShutDown();
     QCOMPARE(ReadAll(DataPath()), garbage);
     QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
@@ -184,8 +182,10 @@ void CConverterAppTest::failureDuringRunEndsIt() {
     m_app.Settings().m_storedVersion = CConverterApp::kVersion;
     m_app.Catalogue().RemoveType("Currency");
     CMessageBox::SetNextAnswer(QMessageBox::Ok);
-    QTimer::singleShot(0, [] { throw std::runtime_error("out of luck"); });
+    const CModalGuard guard([](QWidget&) { throw std::runtime_error("out of luck"); });
     m_app.RunMainWindow();
+    QCOMPARE(guard.Handed(), QStringList{QStringLiteral("CDlgMain")});
+    QVERIFY(!guard.TimedOut());
     m_app.ShutDown();
     QVERIFY(m_app.Failed());
     QCOMPARE(

@@ -3,7 +3,7 @@
 #include <QAccessible>
 #include <QTabWidget>
 
-#include "DlgOptionsFakeApp.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgHelp.h"
 #include "ui/DlgMain.h"
@@ -31,13 +31,12 @@ QStringList UnnamedControls(const QWidget& window) {
 
 /// The name a screen reader speaks for the window's child control objectName.
 QString SpokenName(const QWidget& window, const char* objectName) {
-    auto* widget = window.findChild<QWidget*>(QString::fromLatin1(objectName));
-    Q_ASSERT(widget != nullptr);
+    QWidget* widget = NamedChild<QWidget>(window, objectName);
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
 /// One of the program's windows by a short name: main, solver, help, about or options.
-std::unique_ptr<QDialog> MakeWindow(const QString& name, CFakeOptionsApp& app) {
+std::unique_ptr<QDialog> MakeWindow(const QString& name, CFakeApp& app) {
     if (name == QLatin1String("main")) {
         return std::make_unique<CDlgMain>(app);
     }
@@ -66,11 +65,13 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNoWindowLeft(); }
+
     void everyFocusableControlHasAName_data() { AddEveryWindow(); }
 
     void everyFocusableControlHasAName() {
         QFETCH(QString, window);
-        CFakeOptionsApp app;
+        CFakeApp app;
         const std::unique_ptr<QDialog> dialog = MakeWindow(window, app);
         const QStringList unnamed = UnnamedControls(*dialog);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
@@ -82,7 +83,7 @@ private slots:
     // scheme, where text drawn in it might no longer be readable.
     void windowsDrawWithTheDesktopPalette() {
         QFETCH(QString, window);
-        CFakeOptionsApp app;
+        CFakeApp app;
         const std::unique_ptr<QDialog> dialog = MakeWindow(window, app);
         QWidgetList widgets = dialog->findChildren<QWidget*>();
         widgets << dialog.get();
@@ -118,7 +119,7 @@ private slots:
     void unlabelledControlsAreNamedByTheirRole() {
         QFETCH(QString, control);
         QFETCH(QString, name);
-        CFakeOptionsApp app;
+        CFakeApp app;
         CDlgMain main(app);
         CDlgSolver solver;
         CDlgOptions sheet(nullptr, app);

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "tests/support/WindowTestSupport.h"
 #include "ui/CalculatorLauncher.h"
 
 /// The calculator command on a machine whose PATH holds only the given programs; starts
@@ -8,6 +9,8 @@ class CCalculatorLauncherTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNoWindowLeft(); }
+
     void launch_data();
     void launch();
 };

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "tests/support/WindowTestSupport.h"
 #include "ui/DataExchange.h"
 #include "ui/MessageBox.h"
 
@@ -11,6 +12,9 @@ class CDataExchangeTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { CloseStrayBoxesWhileAlive(this); }
+    void cleanup() { VerifyNoWindowLeft(); }
+
     void fillSortsWithoutSelection();
     void writeListValue_data();
     void writeListValue();

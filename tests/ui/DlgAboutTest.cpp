@@ -1,18 +1,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
+#include "tests/support/WindowTestSupport.h"
 #include "ui/DlgAbout.h"
 
 namespace {
-
-QString LabelText(QWidget* dlg, const char* name) {
-    auto* label = dlg->findChild<QLabel*>(QString::fromLatin1(name));
-    Q_ASSERT(label);
-    return label->text();
-}
 
 /// What one About box showed while it was open.
 struct Seen {
@@ -27,30 +21,30 @@ struct Seen {
     bool closed = false;
 };
 
-/// Runs the About command; once the box is up, records what it shows and presses Enter.
-Seen RunAbout(std::uint32_t version) {
-    Seen seen;
-    QTimer::singleShot(0, [&] {
-        auto* about = qobject_cast<CDlgAbout*>(QApplication::activeModalWidget());
-        if (!about) {
+/// Runs the About command; once the box is up, records what it shows into seen and presses
+/// Enter. Fails the test when no About box opens or Enter leaves it open.
+void RunAbout(std::uint32_t version, Seen& seen) {
+    CModalGuard guard([&seen](QWidget& modal) {
+        auto* about = qobject_cast<CDlgAbout*>(&modal);
+        if (about == nullptr) {
             return;
         }
         seen.parent = about->parentWidget();
         auto* focus = qobject_cast<QPushButton*>(about->focusWidget());
         seen.focusText = focus ? focus->text() : QString();
         seen.caption = about->windowTitle();
-        seen.title = LabelText(about, "labelTitle");
-        seen.description = LabelText(about, "labelDescription");
-        auto* disclaimer = about->findChild<QLabel*>("labelDisclaimer");
+        seen.title = NamedChild<QLabel>(*about, "labelTitle")->text();
+        seen.description = NamedChild<QLabel>(*about, "labelDescription")->text();
+        const QLabel* disclaimer = NamedChild<QLabel>(*about, "labelDisclaimer");
         seen.disclaimer = disclaimer->text();
         seen.disclaimerPixelSize = disclaimer->font().pixelSize();
-        const QPixmap icon = about->findChild<QLabel*>("labelIcon")->pixmap();
-        seen.hasIcon = !icon.isNull();
+        seen.hasIcon = !NamedChild<QLabel>(*about, "labelIcon")->pixmap().isNull();
         QTest::keyClick(about->focusWidget(), Qt::Key_Return);
         seen.closed = !about->isVisible();
     });
     CDlgAbout::RunAboutCommand(version);
-    return seen;
+    QVERIFY2(guard.Handed().contains(QStringLiteral("CDlgAbout")), "no About box opened");
+    QVERIFY2(!guard.TimedOut(), "the About box was still open at the deadline");
 }
 
 }  // namespace
@@ -59,7 +53,7 @@ class DlgAboutTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName("Tarvo"); }
-    void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
+    void cleanup() { VerifyNoWindowLeft(); }
 
     void showsNameVersionAndBuild();
     void titleCarriesMajorDotMinor_data();
@@ -68,7 +62,8 @@ private slots:
 };
 
 void DlgAboutTest::showsNameVersionAndBuild() {
-    const Seen seen = RunAbout(65542);
+    Seen seen;
+    RunAbout(65542, seen);
     QVERIFY(seen.closed);
     QCOMPARE(seen.caption, QStringLiteral("About Tarvo"));
     QCOMPARE(seen.title, QStringLiteral("Tarvo v1.6"));
@@ -91,7 +86,9 @@ void DlgAboutTest::titleCarriesMajorDotMinor_data() {
 void DlgAboutTest::titleCarriesMajorDotMinor() {
     QFETCH(uint, version);
     QFETCH(QString, title);
-    QCOMPARE(RunAbout(version).title, title);
+    Seen seen;
+    RunAbout(version, seen);
+    QCOMPARE(seen.title, title);
 }
 
 void DlgAboutTest::opensOverTheWindowInUse() {
@@ -99,11 +96,14 @@ void DlgAboutTest::opensOverTheWindowInUse() {
     main.show();
     QDialog sheet(&main);
     Seen seen;
-    QTimer::singleShot(0, &sheet, [&] {
-        seen = RunAbout(65542);
-        sheet.reject();
+    const CModalGuard guard([&](QWidget& modal) {
+        if (&modal == &sheet) {
+            RunAbout(65542, seen);
+            sheet.reject();
+        }
     });
     sheet.exec();
+    QVERIFY(!guard.TimedOut());
     QCOMPARE(seen.parent, &sheet);
 }
 

@@ -3,11 +3,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QtTest>
-#include <cstdlib>
 
-#include "ui/AppContext.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/DlgHelp.h"
 #include "ui/HelpKeyFilter.h"
 #include "ui/TextResource.h"
@@ -108,15 +106,6 @@ QByteArray ExpectedHelp() {
     });
 }
 
-/// The application as far as the help key needs it: its Help command.
-class CHelpOnlyApp : public CAppContext {
-public:
-    CUnitMgr& Catalogue() override { std::abort(); }
-    CWorkspaceSettings& Settings() override { std::abort(); }
-    void OnHelp() override { CDlgHelp::RunHelpCommand(); }
-    void OnAbout() override {}
-};
-
 QList<CDlgHelp*> OpenHelpWindows() {
     QList<CDlgHelp*> open;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -139,7 +128,7 @@ class DlgHelpTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName("Tarvo"); }
-    void cleanup() { QVERIFY(OpenHelpWindows().isEmpty()); }
+    void cleanup() { VerifyNoWindowLeft(); }
 
     void resourceHoldsTheHelpText();
     void textEndsAtNulLessCode2_data();
@@ -207,7 +196,7 @@ void DlgHelpTest::windowShowsTheTextReadOnlyFromTheTop() {
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Tarvo Help"));
-    auto* text = dlg.findChild<QPlainTextEdit*>("editText");
+    auto* text = NamedChild<QPlainTextEdit>(dlg, "editText");
     QVERIFY(text->isReadOnly());
     // The CR LF line ends show as plain line breaks, not as doubled ones.
     QCOMPARE(text->toPlainText(), QString::fromLatin1(ExpectedHelp()).replace("\r\n", "\n"));
@@ -229,45 +218,45 @@ void DlgHelpTest::closeHasTheFocusAndAnswersEnterAndEscape() {
     QFETCH(int, key);
     CDlgHelp dlg;
     QWidget* focus = nullptr;
-    QTimer::singleShot(0, &dlg, [&] {
-        focus = dlg.focusWidget();
+    const CModalGuard guard([&](QWidget& modal) {
+        focus = modal.focusWidget();
         QTest::keyClick(focus, Qt::Key(key));
     });
     dlg.exec();
-    QCOMPARE(focus, dlg.findChild<QPushButton*>("buttonClose"));
+    QVERIFY(!guard.TimedOut());
+    QCOMPARE(focus, NamedChild<QPushButton>(dlg, "buttonClose"));
     QVERIFY(!dlg.isVisible());
 }
 
 void DlgHelpTest::helpKeyOpensOneWindowAtATime() {
-    CHelpOnlyApp app;
+    CFakeApp app;
+    app.m_onHelp = &CDlgHelp::RunHelpCommand;
     CHelpKeyFilter filter(app);
     qApp->installEventFilter(&filter);
     QWidget main;
     main.show();
     qsizetype mostOpen = 0;
-    auto count = [&] { mostOpen = std::max(mostOpen, OpenHelpWindows().size()); };
-    QTimer::singleShot(0, [&] {
-        // Were a second window opened, this closes both and the test sees two.
-        QTimer::singleShot(50, [&] {
-            count();
+    {
+        // The key is pressed again in the open window. A second window would be handed over
+        // too, while the first is still open; closing them all lets both key presses return.
+        const CModalGuard guard([&mostOpen](QWidget& modal) {
+            mostOpen = std::max(mostOpen, OpenHelpWindows().size());
+            if (mostOpen == 1) {
+                QTest::keyClick(modal.focusWidget(), Qt::Key_F1);
+            }
             CloseHelpWindows();
         });
-        const QList<CDlgHelp*> open = OpenHelpWindows();
-        QCOMPARE(open.size(), 1);
-        QTest::keyClick(open.first()->focusWidget(), Qt::Key_F1);
-        count();
-    });
-    QTest::keyClick(&main, Qt::Key_F1);
+        QTest::keyClick(&main, Qt::Key_F1);
+        QVERIFY(!guard.TimedOut());
+        QCOMPARE(guard.Handed(), QStringList{QStringLiteral("CDlgHelp")});
+    }
     QCOMPARE(mostOpen, 1);
 
     // Once it has closed, the key opens a window again.
-    mostOpen = 0;
-    QTimer::singleShot(0, [&] {
-        count();
-        CloseHelpWindows();
-    });
+    const CModalGuard guard([](QWidget&) { CloseHelpWindows(); });
     QTest::keyClick(&main, Qt::Key_F1);
-    QCOMPARE(mostOpen, 1);
+    QCOMPARE(guard.Handed(), QStringList{QStringLiteral("CDlgHelp")});
+    qApp->removeEventFilter(&filter);
 }
 
 QTEST_MAIN(DlgHelpTest)

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "DlgOptionsFakeApp.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/DlgOptions.h"
 #include "ui/DlgOptionsGeneral.h"
 #include "ui/DlgOptionsUnits.h"
@@ -19,11 +19,7 @@ const QString kOutOfRange = QStringLiteral("Please enter an integer between 0 an
 
 /// An open Options sheet, shown without blocking, and handles to its View page.
 struct CSheet {
-    explicit CSheet(CFakeOptionsApp& app) : sheet(nullptr, app) {
-        sheet.show();
-        sheet.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&sheet));
-    }
+    explicit CSheet(CFakeApp& app) : sheet(nullptr, app) { ShowActive(&sheet); }
     ~CSheet() { sheet.close(); }
 
     template <class T>
@@ -58,7 +54,7 @@ class DlgOptionsTest : public QObject {
 private slots:
     void initTestCase() { CloseStrayBoxesWhileAlive(this); }
     void init() { CMessageBox::Reset(); }
-    void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
+    void cleanup() { VerifyNoWindowLeft(); }
 
     void opensOnViewPageWithTheSettings();
     void okReadsTheTicksBack();
@@ -73,7 +69,7 @@ private slots:
 };
 
 void DlgOptionsTest::opensOnViewPageWithTheSettings() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CSheet open(app);
     QCOMPARE(open.sheet.windowTitle(), QStringLiteral("Options"));
     QCOMPARE(open.Pages()->count(), 2);
@@ -98,7 +94,7 @@ void DlgOptionsTest::opensOnViewPageWithTheSettings() {
 }
 
 void DlgOptionsTest::okReadsTheTicksBack() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CSheet open(app);
     QTest::mouseClick(open.Child<QCheckBox>("alwaysOnTopCheck"), Qt::LeftButton);
     QTest::mouseClick(open.Child<QCheckBox>("reloadLastUnitsCheck"), Qt::LeftButton);
@@ -140,7 +136,7 @@ void DlgOptionsTest::precisionIsReadBackOnOk() {
     QFETCH(QString, text);
     QFETCH(QString, message);
     QFETCH(int, precision);
-    CFakeOptionsApp app;
+    CFakeApp app;
     CSheet open(app);
     if (text.contains(QLatin1Char('\t'))) {
         // Tab moves the focus, so tabs only come in by pasting.
@@ -165,7 +161,7 @@ void DlgOptionsTest::precisionIsReadBackOnOk() {
 }
 
 void DlgOptionsTest::invalidPrecisionKeepsTheViewPage() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CSheet open(app);
     TypeInto(open.Precision(), QStringLiteral("11"));
 
@@ -216,7 +212,7 @@ void DlgOptionsTest::spinArrowsStepAndWrap() {
     QFETCH(int, step);
     QFETCH(bool, byKey);
     QFETCH(QString, result);
-    CFakeOptionsApp app;
+    CFakeApp app;
     CSheet open(app);
     TypeInto(open.Precision(), text);
     if (byKey) {
@@ -229,7 +225,7 @@ void DlgOptionsTest::spinArrowsStepAndWrap() {
 }
 
 void DlgOptionsTest::storedPrecisionOutsideTheRange() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     app.m_settings.m_decimalPrecision = 12;
     CSheet open(app);
     QCOMPARE(open.Precision()->text(), QStringLiteral("12"));
@@ -250,7 +246,7 @@ void DlgOptionsTest::storedPrecisionOutsideTheRange() {
 }
 
 void DlgOptionsTest::cancelAndCloseBoxSkipTheReadBack() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     {
         CSheet open(app);
         TypeInto(open.Precision(), QStringLiteral("abc"));
@@ -268,7 +264,7 @@ void DlgOptionsTest::cancelAndCloseBoxSkipTheReadBack() {
 }
 
 void DlgOptionsTest::helpLeavesTheSheetOpen() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CSheet open(app);
     TypeInto(open.Precision(), QStringLiteral("abc"));
     open.Click(QDialogButtonBox::Help);

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "DlgOptionsFakeApp.h"
 #include "catalogue/NumberText.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/DlgOptions.h"
 #include "ui/DlgOptionsUnits.h"
 #include "ui/MessageBox.h"
@@ -44,10 +44,8 @@ std::string Std(const QString& text) {
 
 /// An open Options sheet showing its Units page, and handles to the page's controls.
 struct CUnitsPage {
-    explicit CUnitsPage(CFakeOptionsApp& app) : sheet(nullptr, app) {
-        sheet.show();
-        sheet.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+    explicit CUnitsPage(CFakeApp& app) : sheet(nullptr, app) {
+        ShowActive(&sheet);
         QTabBar* bar = sheet.findChild<QTabWidget*>()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     }
@@ -97,7 +95,7 @@ private slots:
     void initTestCase() { CloseStrayBoxesWhileAlive(this); }
     void init() { CMessageBox::Reset(); }
     void cleanup() {
-        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+        VerifyNoWindowLeft();
         QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
     }
 
@@ -123,7 +121,7 @@ private slots:
 };
 
 void DlgOptionsUnitsTest::firstDisplayShowsEveryTypeAndEmptyBoxes() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     QCOMPARE(page.sheet.findChild<QTabWidget*>()->currentIndex(), 1);
     for (const QString& text : {page.Type()->currentText(), page.Unit()->currentText(),
@@ -172,7 +170,7 @@ void DlgOptionsUnitsTest::choosingAUnitShowsItsExactCoefficient() {
     QFETCH(QString, type);
     QFETCH(QString, unit);
     QFETCH(QString, shown);
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     CUnitsPage::Choose(page.Type(), type);
     QCOMPARE(page.Type()->currentText(), type);
@@ -191,7 +189,7 @@ void DlgOptionsUnitsTest::choosingAUnitShowsItsExactCoefficient() {
 }
 
 void DlgOptionsUnitsTest::typingAPrefixKeepsTheTypedText() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     CUnitsPage::Choose(page.Type(), QStringLiteral("Distance"));
     QCOMPARE(page.Base()->text(), QStringLiteral("inch (in.)"));
@@ -207,7 +205,7 @@ void DlgOptionsUnitsTest::typingAPrefixKeepsTheTypedText() {
 }
 
 void DlgOptionsUnitsTest::addUnitStartsANewType() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     page.Enter(QStringLiteral("Data"), QStringLiteral("Bit"), QStringLiteral("1"));
     page.Click("addUnitButton");
@@ -230,7 +228,7 @@ void DlgOptionsUnitsTest::addUnitStartsANewType() {
 }
 
 void DlgOptionsUnitsTest::addUnitOnAnExistingUnitAnsweredNo() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     CUnitsPage::Choose(page.Type(), QStringLiteral("Distance"));
     CUnitsPage::Choose(page.Unit(), QStringLiteral("foot (ft.)"));
@@ -249,7 +247,7 @@ void DlgOptionsUnitsTest::addUnitOnAnExistingUnitAnsweredNo() {
 
 void DlgOptionsUnitsTest::updateUnitDropsTheOffsetAddUnitKeepsIt() {
     const std::string fahrenheit = "Fahrenheit (°F)";
-    CFakeOptionsApp app;
+    CFakeApp app;
     {
         CUnitsPage page(app);
         CUnitsPage::Choose(page.Type(), QStringLiteral("Temperature"));
@@ -277,7 +275,7 @@ void DlgOptionsUnitsTest::updateUnitDropsTheOffsetAddUnitKeepsIt() {
 }
 
 void DlgOptionsUnitsTest::updateUnitOnAMissingUnit() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitMgr expected;
     expected.AddFactoryUnits();
     expected.AddOrUpdateUnit(CUnit("Distance", "league", 0.0000052609, 0.0));
@@ -302,7 +300,7 @@ void DlgOptionsUnitsTest::updateUnitOnAMissingUnit() {
 }
 
 void DlgOptionsUnitsTest::removeUnitAndTypeAskNothing() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     CUnitsPage::Choose(page.Type(), QStringLiteral("Distance"));
     CUnitsPage::Choose(page.Unit(), QStringLiteral("rod"));
@@ -335,7 +333,7 @@ void DlgOptionsUnitsTest::removeUnitAndTypeAskNothing() {
 }
 
 void DlgOptionsUnitsTest::removeTypeOfATypedNameKeepsTheChosenEntry() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     CUnitsPage::Choose(page.Type(), QStringLiteral("Distance"));
     TypeInto(page.Type()->lineEdit(), QStringLiteral("Nowhere"));
@@ -354,7 +352,7 @@ void DlgOptionsUnitsTest::removeTypeOfATypedNameKeepsTheChosenEntry() {
 }
 
 void DlgOptionsUnitsTest::missingNamesAreRefused() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     TypeInto(page.Coefficient(), QStringLiteral("1"));
     for (const char* button :
@@ -397,7 +395,7 @@ void DlgOptionsUnitsTest::unusableCoefficientIsRefused_data() {
 
 void DlgOptionsUnitsTest::unusableCoefficientIsRefused() {
     QFETCH(QString, coefficient);
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     CUnitsPage::Choose(page.Type(), QStringLiteral("Distance"));
     for (const char* unit : {"rod", "new unit"}) {
@@ -417,7 +415,7 @@ void DlgOptionsUnitsTest::unusableCoefficientIsRefused() {
 }
 
 void DlgOptionsUnitsTest::coefficientIsReadFromTheLeadingNumber() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     page.Enter(QStringLiteral("Length"), QStringLiteral("cubit"), QStringLiteral(" 2.5 cubits"));
     page.Click("addUnitButton");
@@ -425,7 +423,7 @@ void DlgOptionsUnitsTest::coefficientIsReadFromTheLeadingNumber() {
 }
 
 void DlgOptionsUnitsTest::overlongUnitNameIsRefused() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     const QString longest(32, QLatin1Char('x'));
     page.Enter(QStringLiteral("Distance"), longest + QLatin1Char('y'), QStringLiteral("1"));
@@ -448,7 +446,7 @@ void DlgOptionsUnitsTest::overlongUnitNameIsRefused() {
 }
 
 void DlgOptionsUnitsTest::defaultsRestoresTheFactoryCatalogue() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitMgr factory;
     factory.AddFactoryUnits();
     CUnitsPage page(app);
@@ -485,7 +483,7 @@ void DlgOptionsUnitsTest::defaultsRestoresTheFactoryCatalogue() {
 }
 
 void DlgOptionsUnitsTest::caseTwinIsStoredButListedOnce() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     CUnitsPage::Choose(page.Type(), QStringLiteral("Distance"));
     const QStringList before = Entries(page.Unit());
@@ -499,7 +497,7 @@ void DlgOptionsUnitsTest::caseTwinIsStoredButListedOnce() {
 }
 
 void DlgOptionsUnitsTest::prefixOfAListedTypeIsNotListed() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     page.Enter(QStringLiteral("Dist"), QStringLiteral("pace"), QStringLiteral("1"));
     QCOMPARE(page.Type()->currentText(), QStringLiteral("Dist"));
@@ -511,7 +509,7 @@ void DlgOptionsUnitsTest::prefixOfAListedTypeIsNotListed() {
 }
 
 void DlgOptionsUnitsTest::everyFactoryUnitKeepsItsCoefficient() {
-    CFakeOptionsApp app;
+    CFakeApp app;
     CUnitsPage page(app);
     int updated = 0;
     for (const QString& type : Entries(page.Type())) {

@@ -1,9 +1,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
+#include "tests/support/WindowTestSupport.h"
 #include "ui/DlgSolver.h"
 
 namespace {
@@ -12,26 +12,11 @@ const char* const kInputs[] = {"editFirstA", "editFirstB", "editSecondB", "editS
                                "editAskedA"};
 
 QLineEdit* Edit(const CDlgSolver& dlg, const char* name) {
-    auto* edit = dlg.findChild<QLineEdit*>(QString::fromLatin1(name));
-    Q_ASSERT(edit);
-    return edit;
+    return NamedChild<QLineEdit>(dlg, name);
 }
 
 QString Answer(const CDlgSolver& dlg) {
     return Edit(dlg, "editAnswerC")->text();
-}
-
-/// Replaces an input's text the way a user does: select everything, then type over it.
-void TypeInto(QLineEdit* edit, const QString& text) {
-    if (edit->text() == text) {
-        return;
-    }
-    edit->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    } else {
-        QTest::keyClicks(edit, text);
-    }
 }
 
 QStringList Texts(const CDlgSolver& dlg) {
@@ -58,6 +43,8 @@ QList<QWidget*> TabChain(QWidget* first) {
 class DlgSolverTest : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { VerifyNoWindowLeft(); }
+
     void opensOnTheWorkedExample();
     void controlsFollowTheThreeColumns();
     void answerFollowsTyping_data();
@@ -73,8 +60,8 @@ void DlgSolverTest::opensOnTheWorkedExample() {
     CDlgSolver dlg;
     QCOMPARE(Texts(dlg), (QStringList{"1", "3", "1", "12", "2", "72"}));
     QCOMPARE(dlg.windowTitle(), QStringLiteral("DAVORU Units Solver"));
-    QCOMPARE(dlg.findChild<QLabel*>("labelArrow")->text(), QString(42, u'-') + u'>');
-    QCOMPARE(dlg.findChild<QLabel*>("labelExample")->text(),
+    QCOMPARE(NamedChild<QLabel>(dlg, "labelArrow")->text(), QString(42, u'-') + u'>');
+    QCOMPARE(NamedChild<QLabel>(dlg, "labelExample")->text(),
              QStringLiteral("E.g.:\n"
                             "     Q: Knowing that 1 yard (A) <=> 3 feet (B) and 1 foot <=> 12 "
                             "inches (C), how many inches are there in 2 yards?\n"
@@ -103,7 +90,7 @@ void DlgSolverTest::controlsFollowTheThreeColumns() {
     for (const char* name : kInputs) {
         expected << Edit(dlg, name);
     }
-    expected << dlg.findChild<QPushButton*>("buttonClose");
+    expected << NamedChild<QPushButton>(dlg, "buttonClose");
     QCOMPARE(TabChain(expected.first()), expected);
     QVERIFY(Edit(dlg, "editAnswerC")->isReadOnly());
 }
@@ -166,14 +153,15 @@ void DlgSolverTest::closesByCloseEscapeAndEnter_data() {
 void DlgSolverTest::closesByCloseEscapeAndEnter() {
     QFETCH(int, key);
     CDlgSolver dlg;
-    QTimer::singleShot(0, &dlg, [&] {
+    const CModalGuard guard([&](QWidget&) {
         if (key == 0) {
-            QTest::mouseClick(dlg.findChild<QPushButton*>("buttonClose"), Qt::LeftButton);
+            QTest::mouseClick(NamedChild<QPushButton>(dlg, "buttonClose"), Qt::LeftButton);
         } else {
             QTest::keyClick(dlg.focusWidget(), Qt::Key(key));
         }
     });
     QCOMPARE(dlg.exec(), int(QDialog::Rejected));
+    QVERIFY(!guard.TimedOut());
     QVERIFY(!dlg.isVisible());
 }
 

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "DlgOptionsFakeApp.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgHelp.h"
 #include "ui/DlgMain.h"
@@ -61,12 +61,6 @@ void CheckTabChain(const QStringList& chain) {
     QCOMPARE(WalkTabChain(chain.size(), true), backward);
 }
 
-void ShowActive(QWidget* window) {
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
 /// Presses Alt+letter in the focused control.
 void PressMnemonic(char letter) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_A + (letter - 'A')),
@@ -87,22 +81,18 @@ QStringList SheetButtonsInRowOrder(const QDialog& sheet) {
     return names;
 }
 
-/// Runs action, during which a modal dialog is expected to open; the dialog gets the
-/// Escape key as soon as it is active, and its title goes into title.
-void EscapeModalOpenedBy(const std::function<void()>& action, const QWidget* opener,
-                         QString& title) {
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&title, opener, &poll] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal != opener && modal->isActiveWindow()) {
-            title = modal->windowTitle();
-            poll.stop();
-            QTest::keyClick(modal, Qt::Key_Escape);
+/// Runs action, which must open a modal dialog over opener, and presses Escape in the dialog
+/// once it is active; returns the dialog's title, empty when none opened.
+QString EscapeModalOpenedBy(const std::function<void()>& action, const QWidget* opener) {
+    QString title;
+    CModalGuard guard([&title, opener](QWidget& modal) {
+        if (&modal != opener && title.isEmpty()) {
+            title = modal.windowTitle();
+            QTest::keyClick(&modal, Qt::Key_Escape);
         }
     });
-    poll.start(50);
     action();
-    QTRY_VERIFY(!title.isEmpty());
+    return guard.TimedOut() ? QString() : title;
 }
 
 const QStringList kMainChain = {QStringLiteral("typeList"), QStringLiteral("fromUnitList"),
@@ -123,18 +113,14 @@ const QStringList kUnitsPageChain = {
     QStringLiteral("updateUnitButton"), QStringLiteral("addUnitButton"),
     QStringLiteral("removeUnitButton"), QStringLiteral("defaultsButton")};
 
-/// The application with a last session to reload, so that every control of the main
+/// Gives the application a last session to reload, so that every control of the main
 /// window is enabled: Distance, yard to foot.
-class CReloadingApp : public CFakeOptionsApp {
-public:
-    CReloadingApp() {
-        m_settings.m_reloadLastUnits = 1;
-        m_settings.m_type = "Distance";
-        m_settings.m_fromUnit = "yard (yd.)";
-        m_settings.m_toUnit = "foot (ft.)";
-        m_settings.m_storedVersion = m_settings.m_currentVersion;
-    }
-};
+void SetLastSession(CWorkspaceSettings& settings) {
+    settings.m_reloadLastUnits = 1;
+    settings.m_type = "Distance";
+    settings.m_fromUnit = "yard (yd.)";
+    settings.m_toUnit = "foot (ft.)";
+}
 
 }  // namespace
 
@@ -146,14 +132,16 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Tarvo"));
         CloseStrayBoxesWhileAlive(this);
     }
+    void cleanup() { VerifyNoWindowLeft(); }
 
     void mainWindowTabChain() {
-        CReloadingApp app;
+        CFakeApp app;
+        SetLastSession(app.m_settings);
         CDlgMain window(app);
         ShowActive(&window);
         // A restored from unit puts the focus into the From number box.
         QCOMPARE(FocusName(), QStringLiteral("fromNumberBox"));
-        window.findChild<QWidget*>(QStringLiteral("typeList"))->setFocus();
+        NamedChild<QWidget>(window, "typeList")->setFocus();
         CheckTabChain(kMainChain);
     }
 
@@ -169,17 +157,19 @@ private slots:
     void mainWindowMnemonics() {
         QFETCH(char, letter);
         QFETCH(QString, control);
-        CReloadingApp app;
+        CFakeApp app;
+        SetLastSession(app.m_settings);
         CDlgMain window(app);
         ShowActive(&window);
-        window.findChild<QWidget*>(QStringLiteral("toNumberBox"))->setFocus();
+        NamedChild<QWidget>(window, "toNumberBox")->setFocus();
         PressMnemonic(letter);
         QCOMPARE(FocusName(), control);
         QVERIFY(QApplication::activePopupWidget() == nullptr);
     }
 
     void mainWindowMenusByKeyboard() {
-        CReloadingApp app;
+        CFakeApp app;
+        SetLastSession(app.m_settings);
         CDlgMain window(app);
         ShowActive(&window);
         PressMnemonic('H');
@@ -189,9 +179,8 @@ private slots:
         // F10 opens the Tools menu, whose "&DAVORU Units Solver..." opens the solver.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
-        QString title;
-        EscapeModalOpenedBy([] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_D); },
-                            &window, title);
+        const QString title = EscapeModalOpenedBy(
+            [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_D); }, &window);
         QCOMPARE(title, QStringLiteral("DAVORU Units Solver"));
         // Giving the keyboard back to the window is the window manager's job.
         ShowActive(&window);
@@ -211,7 +200,8 @@ private slots:
     void mainWindowEnterAndEscape() {
         QFETCH(int, key);
         QFETCH(int, result);
-        CReloadingApp app;
+        CFakeApp app;
+        SetLastSession(app.m_settings);
         CDlgMain window(app);
         ShowActive(&window);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
@@ -224,8 +214,7 @@ private slots:
         ShowActive(&solver);
         CheckTabChain(kSolverChain);
         // The read-only answer box takes no Tab stop, but a click still reaches it.
-        QCOMPARE(solver.findChild<QWidget*>(QStringLiteral("editAnswerC"))->focusPolicy(),
-                 Qt::ClickFocus);
+        QCOMPARE(NamedChild<QWidget>(solver, "editAnswerC")->focusPolicy(), Qt::ClickFocus);
         const struct {
             char letter;
             QString control;
@@ -233,7 +222,7 @@ private slots:
                          {'B', QStringLiteral("editFirstB")},
                          {'C', QStringLiteral("editSecondC")}};
         for (const auto& mnemonic : mnemonics) {
-            solver.findChild<QWidget*>(QStringLiteral("editAskedA"))->setFocus();
+            NamedChild<QWidget>(solver, "editAskedA")->setFocus();
             PressMnemonic(mnemonic.letter);
             QCOMPARE(FocusName(), mnemonic.control);
         }
@@ -264,7 +253,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(int, key);
         QFETCH(int, result);
-        CFakeOptionsApp app;
+        CFakeApp app;
         std::unique_ptr<QDialog> dialog;
         if (window == QLatin1String("solver")) {
             dialog = std::make_unique<CDlgSolver>();
@@ -297,7 +286,7 @@ private slots:
     }
 
     void optionsTabChains() {
-        CFakeOptionsApp app;
+        CFakeApp app;
         CDlgOptions sheet(nullptr, app);
         ShowActive(&sheet);
         const QStringList buttons = SheetButtonsInRowOrder(sheet);
@@ -323,7 +312,7 @@ private slots:
     void viewPageMnemonics() {
         QFETCH(char, letter);
         QFETCH(QString, control);
-        CFakeOptionsApp app;
+        CFakeApp app;
         CDlgOptions sheet(nullptr, app);
         ShowActive(&sheet);
         sheet.findChild<QTabBar*>()->setFocus();
@@ -353,7 +342,7 @@ private slots:
     void unitsPageMnemonics() {
         QFETCH(char, letter);
         QFETCH(QString, control);
-        CFakeOptionsApp app;
+        CFakeApp app;
         CDlgOptions sheet(nullptr, app);
         ShowActive(&sheet);
         sheet.findChild<QTabWidget*>()->setCurrentIndex(1);

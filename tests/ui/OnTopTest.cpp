@@ -1,10 +1,10 @@
 #include <QDialog>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
 #include "app/WindowSettings.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/StayOnTop.h"
 
 namespace {
@@ -21,6 +21,8 @@ class OnTopTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNoWindowLeft(); }
+
     void runningDialogStaysShownAndInPlace();
     void windowNotShownYetTakesTheHint();
     void noWindowMeansTheOwnerOfTheActiveModalWindow();
@@ -37,7 +39,7 @@ void OnTopTest::runningDialogStaysShownAndInPlace() {
     dialog.setGeometry(120, 80, 300, 200);
     bool shownOnTop = false, inPlaceOnTop = false, hintOn = false;
     bool shownBack = false, hintOff = true;
-    QTimer::singleShot(0, &dialog, [&] {
+    const CModalGuard guard([&](QWidget&) {
         const QRect before = dialog.geometry();
         SetOnTop(settings, 1, &dialog);
         shownOnTop = dialog.isVisible();
@@ -49,6 +51,7 @@ void OnTopTest::runningDialogStaysShownAndInPlace() {
         dialog.done(42);
     });
     QCOMPARE(dialog.exec(), 42);
+    QVERIFY(!guard.TimedOut());
     QVERIFY(shownOnTop);
     QVERIFY(inPlaceOnTop);
     QVERIFY(hintOn);
