@@ -8,18 +8,10 @@
 #include <vector>
 
 #include "catalogue/FileError.h"
-#include "catalogue/StringList.h"
 #include "catalogue/UnitMgr.h"
+#include "catalogue/VectorStringList.h"
 
 namespace {
-
-class CVectorList : public CStringList {
-public:
-    void Reset() override { entries.clear(); }
-    void Add(const std::string& text) override { entries.push_back(text); }
-
-    std::vector<std::string> entries;
-};
 
 std::vector<std::string> Names(const CUnitMgr& catalogue) {
     std::vector<std::string> names;
@@ -85,13 +77,13 @@ TEST(UnitMgrTest, EmptyCatalogueFindsNothing) {
     EXPECT_EQ(last, -1);
     EXPECT_EQ(catalogue.FindUnit("Distance", "inch (in.)"), -1);
     EXPECT_EQ(catalogue.FindBaseUnit("Distance"), -1);
-    CVectorList list;
-    list.entries = {"stale"};
+    CVectorStringList list;
+    list.Add("stale");
     catalogue.FillUnitList("Distance", list);
-    EXPECT_TRUE(list.entries.empty());
-    list.entries = {"stale"};
+    EXPECT_TRUE(list.Entries().empty());
+    list.Add("stale");
     catalogue.FillTypeList(list);
-    EXPECT_TRUE(list.entries.empty());
+    EXPECT_TRUE(list.Entries().empty());
 }
 
 TEST(UnitMgrTest, LookupsCompareExactly) {
@@ -276,16 +268,16 @@ TEST(UnitMgrTest, FillListsFollowCatalogueOrder) {
                      {"Distance", "inch", 1, 0},
                      {"Distance", "foot", 1.0 / 12, 0},
                      {"", "nameless", 1, 0}});
-    CVectorList list;
+    CVectorStringList list;
     catalogue.FillTypeList(list);
-    EXPECT_EQ(list.entries, (std::vector<std::string>{"Time", "Distance", ""}));
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Time", "Distance", ""}));
     catalogue.FillUnitList("Distance", list);
-    EXPECT_EQ(list.entries, (std::vector<std::string>{"inch", "foot"}));
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"inch", "foot"}));
 
     CUnitMgr leadingEmpty;
     Fill(leadingEmpty, {{"", "nameless", 1, 0}, {"Time", "hour", 1, 0}});
     leadingEmpty.FillTypeList(list);
-    EXPECT_EQ(list.entries, (std::vector<std::string>{"Time"}));
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Time"}));
 }
 
 TEST(UnitMgrTest, CopyUnitsToReplacesUnitsButNotHeaderOrFlag) {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <stdexcept>
 
-#include "shell/ConverterApp.h"
 #include "app/WorkspaceSettings.h"
 #include "catalogue/UnitMgr.h"
+#include "shell/ConverterApp.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -50,7 +50,6 @@ private slots:
     void failureDuringRunEndsIt();
 
 private:
-    /// Runs the main window and ends it, and any box it opens, as soon as they show.
     /// Runs the main window, closing each modal window as it comes up; returns their classes.
     QStringList RunAndCloseMainWindow();
     /// The settings as the next run would load them.
