@@ -262,6 +262,27 @@ TEST(UnitMgrTest, RemoveTypeRemovesOnlyTheFirstRun) {
     EXPECT_EQ(catalogue.FindUnit("Currency", "U.S.A. (Dollar)"), 153 - 34);
 }
 
+TEST(UnitMgrTest, TypeRunIsTheFirstRunOfTheType) {
+    CUnitMgr catalogue;
+    catalogue.AddFactoryUnits();
+    catalogue.AddFactoryUnits();  // every type has a second run from 153 on
+    struct Case {
+        const char* type;
+        int begin;
+        int end;
+    };
+    const Case cases[] = {
+        {"Currency", 0, 34}, {"Time", 34, 49},   {"Volume", 147, 153},
+        {"Length", 0, 0},    {"currency", 0, 0}, {"", 0, 0},
+    };
+    for (const Case& c : cases) {
+        const CUnitMgr::TypeRun run = catalogue.FindTypeRun(c.type);
+        EXPECT_EQ(run.begin, c.begin) << c.type;
+        EXPECT_EQ(run.end, c.end) << c.type;
+        EXPECT_EQ(run.Empty(), c.begin == c.end) << c.type;
+    }
+}
+
 TEST(UnitMgrTest, FillListsFollowCatalogueOrder) {
     CUnitMgr catalogue;
     Fill(catalogue, {{"Time", "hour", 1, 0},
