@@ -20,7 +20,7 @@ xvfb_start() {  # xvfb_start <screen geometry, as 1024x768x24>
     on_exit "kill $! 2>/dev/null"
     read -r -t 30 display <"$dir/display" || true
     if [ -z "$display" ]; then
-        echo "$script_name: Xvfb started no display within 30 s; it said:" >&2
+        echo "$script_name: Xvfb did not start a display (waited up to 30 s); it said:" >&2
         cat "$dir/xvfb.log" >&2
         exit 2
     fi
