@@ -63,8 +63,8 @@ visible_windows() {
     done | sort
 }
 
-# How long a check that no message box appears watches for one, in seconds: a box shows
-# moments after the window it belongs to, but no wait can prove that none ever will.
+# How long a check that no message box appears watches for one, in whole seconds: a box
+# shows moments after the window it belongs to, but no wait can prove that none ever will.
 # shellcheck disable=SC2034  # read by the scripts that source this file
 message_wait=${TARVO_MESSAGE_WAIT:-1}
 
