@@ -133,14 +133,14 @@ void CKeyStore::Initialise(SQLite::Database& db) {
 }
 
 std::optional<CKeyStore::KeyId> CKeyStore::ChildKey(SQLite::Database& db, KeyId parent,
-                                                    const std::string& name, CKeyMode mode) {
+                                                    const std::string& name, KeyMode mode) {
     SQLite::Statement find(db, "SELECT id FROM keys WHERE parent = ? AND name = ?");
     find.bind(1, parent);
     find.bind(2, name);
     if (find.executeStep()) {
         return find.getColumn(0).getInt64();
     }
-    if (mode == CKeyMode::Open) {
+    if (mode == KeyMode::Open) {
         return std::nullopt;
     }
     SQLite::Statement insert(db, "INSERT INTO keys(parent, name) VALUES(?, ?)");
@@ -150,17 +150,17 @@ std::optional<CKeyStore::KeyId> CKeyStore::ChildKey(SQLite::Database& db, KeyId 
     return db.getLastInsertRowid();
 }
 
-std::optional<CKeyStore::KeyId> CKeyStore::FindKey(SQLite::Database& db, const CPath& path,
-                                                   CKeyMode createdMode) {
+std::optional<CKeyStore::KeyId> CKeyStore::FindKey(SQLite::Database& db, const Path& path,
+                                                   KeyMode createdMode) {
     std::optional<KeyId> key = kRootKey;
-    const auto walk = [&](const std::vector<std::string>& names, CKeyMode mode) {
+    const auto walk = [&](const std::vector<std::string>& names, KeyMode mode) {
         for (const std::string& name : names) {
             if (key && !name.empty()) {
                 key = ChildKey(db, *key, name, mode);
             }
         }
     };
-    walk(path.opened, CKeyMode::Open);
+    walk(path.opened, KeyMode::Open);
     walk(path.created, createdMode);
     return key;
 }
@@ -192,7 +192,7 @@ std::optional<CKeyStore::Value> CKeyStore::ReadValue(SQLite::Database& db, KeyId
     return std::nullopt;
 }
 
-std::optional<CKeyStore::Value> CKeyStore::GetValue(const CPath& path, const std::string& name) {
+std::optional<CKeyStore::Value> CKeyStore::GetValue(const Path& path, const std::string& name) {
     SQLite::Database* db = Connect();
     if (!db) {
         return std::nullopt;
@@ -201,14 +201,14 @@ std::optional<CKeyStore::Value> CKeyStore::GetValue(const CPath& path, const std
         {
             // Most reads find their keys; they need no write lock.
             SQLite::Transaction reading(*db, SQLite::TransactionBehavior::DEFERRED);
-            if (const auto key = FindKey(*db, path, CKeyMode::Open)) {
+            if (const auto key = FindKey(*db, path, KeyMode::Open)) {
                 auto value = ReadValue(*db, *key, name);
                 reading.commit();
                 return value;
             }
         }
         SQLite::Transaction creating(*db, SQLite::TransactionBehavior::IMMEDIATE);
-        const auto key = FindKey(*db, path, CKeyMode::Create);
+        const auto key = FindKey(*db, path, KeyMode::Create);
         auto value = key ? ReadValue(*db, *key, name) : std::nullopt;
         creating.commit();
         return value;
@@ -218,14 +218,14 @@ std::optional<CKeyStore::Value> CKeyStore::GetValue(const CPath& path, const std
     }
 }
 
-bool CKeyStore::SetValue(const CPath& path, const std::string& name, const Value& value) {
+bool CKeyStore::SetValue(const Path& path, const std::string& name, const Value& value) {
     SQLite::Database* db = Connect();
     if (!db) {
         return false;
     }
     try {
         SQLite::Transaction writing(*db, SQLite::TransactionBehavior::IMMEDIATE);
-        const auto key = FindKey(*db, path, CKeyMode::Create);
+        const auto key = FindKey(*db, path, KeyMode::Create);
         if (!key) {
             return false;
         }
@@ -258,7 +258,7 @@ std::optional<std::vector<std::string>> CKeyStore::ListNames(const std::vector<s
     }
     try {
         SQLite::Transaction reading(*db, SQLite::TransactionBehavior::DEFERRED);
-        const auto key = FindKey(*db, CPath{path, {}}, CKeyMode::Open);
+        const auto key = FindKey(*db, Path{path, {}}, KeyMode::Open);
         if (!key) {
             return std::nullopt;
         }

@@ -27,7 +27,7 @@ public:
 
     /// Where a value lives: keys that must already exist, then keys below them that are
     /// created when missing. Empty names add no level.
-    struct CPath {
+    struct Path {
         std::vector<std::string> opened;
         std::vector<std::string> created;
     };
@@ -39,23 +39,23 @@ public:
 
     /// The value called name at path (creating the missing keys of path.created); nothing
     /// when the value is missing or the access fails.
-    std::optional<Value> GetValue(const CPath& path, const std::string& name);
+    std::optional<Value> GetValue(const Path& path, const std::string& name);
     /// Stores value as name at path, replacing a value whose name differs only in case.
-    bool SetValue(const CPath& path, const std::string& name, const Value& value);
+    bool SetValue(const Path& path, const std::string& name, const Value& value);
     /// The names of the keys right below the existing key path; nothing when it is missing.
     std::optional<std::vector<std::string>> SubKeyNames(const std::vector<std::string>& path);
     /// The names of the values of the existing key path; nothing when it is missing.
     std::optional<std::vector<std::string>> ValueNames(const std::vector<std::string>& path);
 
 private:
-    enum class CKeyMode { Open, Create };
+    enum class KeyMode { Open, Create };
     using KeyId = std::int64_t;
 
     SQLite::Database* Connect();
     void Initialise(SQLite::Database& db);
-    std::optional<KeyId> FindKey(SQLite::Database& db, const CPath& path, CKeyMode createdMode);
+    std::optional<KeyId> FindKey(SQLite::Database& db, const Path& path, KeyMode createdMode);
     std::optional<KeyId> ChildKey(SQLite::Database& db, KeyId parent, const std::string& name,
-                                  CKeyMode mode);
+                                  KeyMode mode);
     std::optional<Value> ReadValue(SQLite::Database& db, KeyId key, const std::string& name);
     std::optional<std::vector<std::string>> ListNames(const std::vector<std::string>& path,
                                                       const char* query);

@@ -6,7 +6,7 @@ namespace {
 
 // The section's place in the store: the base key must exist; the keys below it are made
 // when missing.
-CKeyStore::CPath SectionPath(const CRegistryKeyPath& location, const std::string& section) {
+CKeyStore::Path SectionPath(const CRegistryKeyPath& location, const std::string& section) {
     return {{location.m_base},
             {location.m_maker, location.m_application, location.m_subKey, section}};
 }
@@ -67,15 +67,14 @@ bool CRegistrySettings::SetString(const std::string& section, const std::string&
     return Store(own).SetValue(SectionPath(m_location, section), name, value);
 }
 
-CRegistrySettings::CStoreSession::CStoreSession(CRegistrySettings& settings)
-    : m_settings(settings) {
+CRegistrySettings::StoreSession::StoreSession(CRegistrySettings& settings) : m_settings(settings) {
     if (!m_settings.m_session) {
         m_store = std::make_unique<CKeyStore>(m_settings.m_location.m_root);
         m_settings.m_session = m_store.get();
     }
 }
 
-CRegistrySettings::CStoreSession::~CStoreSession() {
+CRegistrySettings::StoreSession::~StoreSession() {
     if (m_store) {
         m_settings.m_session = nullptr;
     }

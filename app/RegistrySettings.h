@@ -44,12 +44,12 @@ protected:
     /// Lets the accesses of one step share a connection to the store, so a step opens the
     /// store once, and gives up at once on its other values when the store fails.
     /// Sessions nest: an inner one uses the outer one's connection.
-    class CStoreSession {
+    class StoreSession {
     public:
-        explicit CStoreSession(CRegistrySettings& settings);
-        ~CStoreSession();
-        CStoreSession(const CStoreSession&) = delete;
-        CStoreSession& operator=(const CStoreSession&) = delete;
+        explicit StoreSession(CRegistrySettings& settings);
+        ~StoreSession();
+        StoreSession(const StoreSession&) = delete;
+        StoreSession& operator=(const StoreSession&) = delete;
 
     private:
         CRegistrySettings& m_settings;

@@ -29,7 +29,7 @@ void CWindowSettings::SetWindowDefaults() {
 }
 
 void CWindowSettings::Defaults() {
-    const CStoreSession session(*this);
+    const StoreSession session(*this);
     CRegistrySettings::Defaults();
     m_storedVersion = static_cast<std::uint32_t>(
         GetNumber(kVersionSection, kVersion, static_cast<std::int32_t>(m_storedVersion)));
@@ -41,7 +41,7 @@ void CWindowSettings::Defaults() {
 }
 
 void CWindowSettings::Load() {
-    const CStoreSession session(*this);
+    const StoreSession session(*this);
     m_alwaysOnTop = GetNumber(kWindowSection, kOnTop, m_alwaysOnTop);
     m_bounds.bottom = GetNumber(kWindowSection, kBoundsBottom, m_bounds.bottom);
     m_bounds.right = GetNumber(kWindowSection, kBoundsRight, m_bounds.right);
@@ -52,7 +52,7 @@ void CWindowSettings::Load() {
 }
 
 void CWindowSettings::Save() {
-    const CStoreSession session(*this);
+    const StoreSession session(*this);
     SetNumber(kWindowSection, kOnTop, m_alwaysOnTop);
     // Empty bounds are not written, so the bounds stored before stay.
     if (!m_bounds.IsEmpty()) {

@@ -7,7 +7,7 @@
 /// The application version check and the window values "On top", "Bounds", "State".
 class CWindowSettings : public CRegistrySettings {
 public:
-    struct CBounds {
+    struct Bounds {
         std::int32_t left = 0, top = 0, right = 0, bottom = 0;
         bool IsEmpty() const { return right <= left || bottom <= top; }
     };
@@ -25,7 +25,7 @@ public:
     std::uint32_t m_storedVersion = 0;
     std::uint32_t m_currentVersion = 0;
     std::int32_t m_alwaysOnTop = 0;
-    CBounds m_bounds;
+    Bounds m_bounds;
     std::int32_t m_state = 0;
 
 protected:

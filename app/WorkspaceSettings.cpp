@@ -35,7 +35,7 @@ void CWorkspaceSettings::Defaults() {
 }
 
 void CWorkspaceSettings::Load() {
-    const CStoreSession session(*this);
+    const StoreSession session(*this);
     m_type = GetString(kGeneral, kType, m_type);
     m_fromUnit = GetString(kGeneral, kFromUnitRead, m_fromUnit);
     m_toUnit = GetString(kGeneral, kToUnitRead, m_toUnit);
@@ -47,7 +47,7 @@ void CWorkspaceSettings::Load() {
 }
 
 void CWorkspaceSettings::Save() {
-    const CStoreSession session(*this);
+    const StoreSession session(*this);
     SetString(kGeneral, kType, m_type);
     SetString(kGeneral, kFromUnitWritten, m_fromUnit);
     SetString(kGeneral, kToUnitWritten, m_toUnit);

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "catalogue/ArchiveWriter.h"
-#include "catalogue/StringList.h"
 #include "catalogue/StringSink.h"
 #include "catalogue/UnitMgr.h"
+#include "catalogue/VectorStringList.h"
 
 namespace {
 
@@ -86,16 +86,6 @@ CCatalogueFiles& Files() {
     return files;
 }
 
-/// Keeps the names a catalogue fills in, as a list control would.
-class CNameList : public CStringList {
-public:
-    void Reset() override { m_names.clear(); }
-    void Add(const std::string& text) override { m_names.push_back(text); }
-
-private:
-    std::vector<std::string> m_names;
-};
-
 void SetUnitsProcessed(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -159,7 +149,7 @@ void BM_FillUnitListOfLastType(benchmark::State& state) {
     CUnitMgr catalogue;
     catalogue.LoadFromFile(Files().Path(state.range(0)));
     const std::string type = CCatalogueFiles::LastType();
-    CNameList list;
+    CVectorStringList list;
     for (auto _ : state) {
         catalogue.FillUnitList(type, list);
     }

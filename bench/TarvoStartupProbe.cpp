@@ -1,8 +1,8 @@
 // The program's own start-up, as main() runs it, ended once the main window has painted.
 // Run by StartupBench, which passes the launch time and a settings store to use.
 #include "FirstPaintProbe.h"
-#include "shell/ConverterApp.h"
 #include "app/WorkspaceSettings.h"
+#include "shell/ConverterApp.h"
 
 int main(int argc, char** argv) {
     CConverterApp app(argc, argv, argc > 2 ? argv[2] : "/tmp/tarvo-startup-probe.db");

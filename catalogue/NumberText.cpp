@@ -97,10 +97,6 @@ std::string FittedScientific(double value, int decimals, std::size_t maxLength) 
     return StripTrailingZeros(std::move(text));
 }
 
-bool SameDouble(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
 }  // namespace
 
 double ParseNumber(std::string_view text) {
@@ -168,4 +164,8 @@ std::string FormatCoefficient(double value, std::size_t maxLength) {
         return shortest;
     }
     return ToShortestChars(value, std::chars_format::scientific);
+}
+
+bool SameDouble(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }

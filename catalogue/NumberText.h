@@ -25,3 +25,7 @@ std::string FormatNumber(double value, int precision, std::size_t maxLength = kM
 /// reads back to exactly the same double, otherwise the shortest text that does, in
 /// scientific notation when the fixed text would not fit maxLength characters.
 std::string FormatCoefficient(double value, std::size_t maxLength = 32);
+
+/// Whether a and b are the same double bit for bit, so that -0 differs from 0 and a NaN
+/// equals itself: the test for "a file would change".
+bool SameDouble(double a, double b);

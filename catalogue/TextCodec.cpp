@@ -228,4 +228,14 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
     return out;
 }
 
+std::optional<std::size_t> CountUtf8Characters(std::string_view utf8) {
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < utf8.size(); ++count) {
+        if (!DecodeUtf8(utf8, pos)) {
+            return std::nullopt;
+        }
+    }
+    return count;
+}
+
 }  // namespace TextCodec

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,4 +18,7 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 std::string Utf16LeToUtf8(std::string_view bytes);
 /// UTF-8 to UTF-16LE bytes (invalid sequences become U+FFFD).
 std::string Utf8ToUtf16Le(std::string_view utf8);
+/// The number of characters of well-formed UTF-8 text, or nullopt when it is not: no
+/// overlong forms, no surrogates, nothing above U+10FFFF.
+std::optional<std::size_t> CountUtf8Characters(std::string_view utf8);
 }  // namespace TextCodec

@@ -127,32 +127,31 @@ private:
 }  // namespace
 
 bool CUnitMgr::FindTypeRange(const std::string& type, int& first, int& last) const {
-    first = -1;
-    last = -1;
+    const TypeRun run = FindTypeRun(type);
+    first = run.Empty() ? -1 : run.begin;
+    last = run.Empty() ? -1 : run.end - 1;
+    return !run.Empty();
+}
+
+CUnitMgr::TypeRun CUnitMgr::FindTypeRun(const std::string& type) const {
     const int count = GetCount();
-    for (int i = 0; i < count; ++i) {
-        if (m_units[ToSize(i)].m_type == type) {
-            first = i;
-            break;
-        }
+    TypeRun run;
+    while (run.begin < count && m_units[ToSize(run.begin)].m_type != type) {
+        ++run.begin;
     }
-    if (first < 0) {
-        return false;
+    if (run.begin == count) {
+        return {};
     }
-    last = first;
-    while (last + 1 < count && m_units[ToSize(last + 1)].m_type == type) {
-        ++last;
+    run.end = run.begin + 1;
+    while (run.end < count && m_units[ToSize(run.end)].m_type == type) {
+        ++run.end;
     }
-    return true;
+    return run;
 }
 
 int CUnitMgr::FindUnit(const std::string& type, const std::string& name) const {
-    int first = -1;
-    int last = -1;
-    if (!FindTypeRange(type, first, last)) {
-        return -1;
-    }
-    for (int i = first; i <= last; ++i) {
+    const TypeRun run = FindTypeRun(type);
+    for (int i = run.begin; i < run.end; ++i) {
         if (m_units[ToSize(i)].m_name == name) {
             return i;
         }
@@ -161,12 +160,8 @@ int CUnitMgr::FindUnit(const std::string& type, const std::string& name) const {
 }
 
 int CUnitMgr::FindBaseUnit(const std::string& type) const {
-    int first = -1;
-    int last = -1;
-    if (!FindTypeRange(type, first, last)) {
-        return -1;
-    }
-    for (int i = first; i <= last; ++i) {
+    const TypeRun run = FindTypeRun(type);
+    for (int i = run.begin; i < run.end; ++i) {
         if (m_units[ToSize(i)].m_coefficient == 1.0) {
             return i;
         }
@@ -184,20 +179,18 @@ void CUnitMgr::SetCoefficient(int index, double coefficient) {
 }
 
 bool CUnitMgr::AddOrUpdateUnit(const CUnit& unit) {
-    int first = -1;
-    int last = -1;
-    if (FindTypeRange(unit.m_type, first, last)) {
-        for (int i = first; i <= last; ++i) {
-            if (m_units[ToSize(i)].m_name == unit.m_name) {
-                m_units[ToSize(i)] = unit;
-                m_modified = 1;
-                return true;
-            }
+    const TypeRun run = FindTypeRun(unit.m_type);
+    for (int i = run.begin; i < run.end; ++i) {
+        if (m_units[ToSize(i)].m_name == unit.m_name) {
+            m_units[ToSize(i)] = unit;
+            m_modified = 1;
+            return true;
         }
     }
-    // A new type goes to the front (last is -1); a known type grows at the end of its run.
-    // The fresh default unit takes the given one by assignment, like an overwrite does.
-    const int position = last + 1;
+    // A new type goes to the front (its empty run ends at 0); a known type grows at the end
+    // of its run. The fresh default unit takes the given one by assignment, like an
+    // overwrite does.
+    const int position = run.end;
     m_units.emplace(m_units.begin() + position);
     m_units[ToSize(position)] = unit;
     m_modified = 1;
@@ -215,12 +208,11 @@ bool CUnitMgr::RemoveUnit(const std::string& type, const std::string& name) {
 }
 
 bool CUnitMgr::RemoveType(const std::string& type) {
-    int first = -1;
-    int last = -1;
-    if (!FindTypeRange(type, first, last)) {
+    const TypeRun run = FindTypeRun(type);
+    if (run.Empty()) {
         return false;
     }
-    m_units.erase(m_units.begin() + first, m_units.begin() + last + 1);
+    m_units.erase(m_units.begin() + run.begin, m_units.begin() + run.end);
     m_modified = 1;
     return true;
 }
@@ -244,12 +236,8 @@ void CUnitMgr::FillTypeList(CStringList& list) const {
 
 void CUnitMgr::FillUnitList(const std::string& type, CStringList& list) const {
     list.Reset();
-    int first = -1;
-    int last = -1;
-    if (!FindTypeRange(type, first, last)) {
-        return;
-    }
-    for (int i = first; i <= last; ++i) {
+    const TypeRun run = FindTypeRun(type);
+    for (int i = run.begin; i < run.end; ++i) {
         list.Add(m_units[ToSize(i)].m_name);
     }
 }

@@ -23,8 +23,18 @@ public:
     CUnitMgr& operator=(const CUnitMgr&) = delete;
     ~CUnitMgr() = default;
 
+    /// The indexes begin to end (end excluded) of a type's units; begin and end are equal
+    /// when the type has none, so that a loop over the run does nothing.
+    struct TypeRun {
+        int begin = 0;
+        int end = 0;
+        bool Empty() const { return begin == end; }
+    };
+
     /// Finds the first run of type; first and last are -1 when there is none.
     bool FindTypeRange(const std::string& type, int& first, int& last) const;
+    /// The first run of type; an empty run at index 0 when there is none.
+    TypeRun FindTypeRun(const std::string& type) const;
     /// Index of the unit (type, name) in the first run of type, or -1.
     int FindUnit(const std::string& type, const std::string& name) const;
     /// Index of the first unit of the type's run with coefficient exactly 1, or -1.

@@ -13,11 +13,13 @@
 
 #include "catalogue/FileError.h"
 #include "catalogue/NumberText.h"
-#include "catalogue/StringList.h"
+#include "catalogue/VectorStringList.h"
+#include "convert/CommandReport.h"
 #include "convert/DoubleText.h"
 #include "convert/RatesFile.h"
 #include "convert/TextLines.h"
 #include "convert/UnitTable.h"
+#include "convert/UsageText.h"
 
 namespace {
 
@@ -26,76 +28,8 @@ constexpr std::string_view kDefaultFile = "Tarvo.Dat";
 constexpr int kMaxPrecision = 10;  // the most decimals the converter window offers
 constexpr int kRawDigits = 17;     // enough to tell any two doubles apart
 
-constexpr std::string_view kUsage =
-    "Usage: tarvo-convert [--file PATH] [--precision N | --raw] VALUE TYPE FROM TO\n"
-    "       tarvo-convert [--file PATH] [--precision N | --raw] --batch\n"
-    "       tarvo-convert [--file PATH] --types\n"
-    "       tarvo-convert [--file PATH] --units TYPE\n"
-    "       tarvo-convert [--file PATH] --export\n"
-    "       tarvo-convert [--file PATH] --import TSV [--replace]\n"
-    "       tarvo-convert [--file PATH] --rates CSV\n"
-    "       tarvo-convert --help\n"
-    "\n"
-    "Converts VALUE from unit FROM to unit TO of the unit type TYPE and prints the\n"
-    "result as the converter window shows it. Names are UTF-8 and match exactly,\n"
-    "letter case included.\n"
-    "\n"
-    "Options:\n"
-    "  --file PATH    the catalogue file (default Tarvo.Dat in the current directory);\n"
-    "                 the factory units are used, silently, when PATH is empty, names\n"
-    "                 no file, or cannot be read as a catalogue; --import and --rates\n"
-    "                 never change a file they cannot read\n"
-    "  --precision N  decimals shown, 0 to 10 (default 3); trailing zeros are dropped\n"
-    "  --raw          print the unrounded result with 17 significant digits\n"
-    "  --batch        read lines VALUE<TAB>TYPE<TAB>FROM<TAB>TO from standard input and\n"
-    "                 print one result per line; a line that cannot be converted gives\n"
-    "                 an empty output line, its error on standard error, and status 2\n"
-    "  --types        list the unit types in catalogue order\n"
-    "  --units TYPE   list the units of TYPE in catalogue order as NAME<TAB>COEFFICIENT\n"
-    "                 <TAB>OFFSET, numbers in the shortest form that reads back exactly\n"
-    "  --export       write the whole catalogue to standard output as UTF-8 text: the\n"
-    "                 line type<TAB>unit<TAB>coefficient<TAB>offset, then one such line\n"
-    "                 per unit; tab, line break and backslash in names are written \\t,\n"
-    "                 \\n, \\r and \\\\\n"
-    "  --import TSV   read units in the --export form from the file TSV (- for standard\n"
-    "                 input), add them to the catalogue file or update the units of the\n"
-    "                 same type and name, and save it; the factory units are the start\n"
-    "                 when the file does not exist yet. Nothing is changed when any\n"
-    "                 line is bad\n"
-    "  --replace      with --import: the units read become the whole catalogue\n"
-    "  --rates CSV    update the Currency units from a European Central Bank reference-\n"
-    "                 rate file (eurofxref.csv) as units per U.S. dollar, add missing\n"
-    "                 currencies, and save the catalogue file\n"
-    "  --help         print this help\n"
-    "\n"
-    "VALUE is read as typed text: its longest leading number counts (12kg gives 12,\n"
-    "abc gives 0). A negative VALUE needs no quoting; words after -- are never options.\n"
-    "\n"
-    "Tarvo writes its catalogue at exit when you changed units in it: import while it\n"
-    "is closed, or leave its units alone until you restart it.\n"
-    "\n"
-    "Exit status: 0 on success, 2 on a usage error, an unknown type or unit, or a\n"
-    "failed export, import or rate update.\n";
-
 constexpr std::array<std::string_view, 4> kConversionOperands = {"VALUE", "TYPE", "FROM", "TO"};
 
-/// Collects the names a catalogue fills in.
-class CNameCollector : public CStringList {
-public:
-    void Reset() override { m_names.clear(); }
-    void Add(const std::string& text) override { m_names.push_back(text); }
-    const std::vector<std::string>& Names() const { return m_names; }
-
-private:
-    std::vector<std::string> m_names;
-};
-
-/// How messages name a file operand.
-std::string SourceName(const std::string& path) {
-    return path == "-" ? "standard input" : path;
-}
-
-/// Splits a batch line at its tabs; a carriage return before the line end is dropped.
 }  // namespace
 
 CConvertCommand::CConvertCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
@@ -258,14 +192,14 @@ int CConvertCommand::Fail(const std::string& message) {
 }
 
 int CConvertCommand::RunHelp() {
-    m_out << kUsage;
+    m_out << UsageText();
     return kExitSuccess;
 }
 
 int CConvertCommand::RunTypes() {
-    CNameCollector types;
+    CVectorStringList types;
     m_catalogue.FillTypeList(types);
-    for (const std::string& type : types.Names()) {
+    for (const std::string& type : types.Entries()) {
         m_out << type << '\n';
     }
     return kExitSuccess;
@@ -273,12 +207,11 @@ int CConvertCommand::RunTypes() {
 
 int CConvertCommand::RunUnits() {
     const std::string& type = *m_commandLine.Value("units");
-    int first = -1;
-    int last = -1;
-    if (!m_catalogue.FindTypeRange(type, first, last)) {
+    const CUnitMgr::TypeRun run = m_catalogue.FindTypeRun(type);
+    if (run.Empty()) {
         return Fail("unknown type '" + type + "'");
     }
-    for (int index = first; index <= last; ++index) {
+    for (int index = run.begin; index < run.end; ++index) {
         const CUnit& unit = m_catalogue.Units()[static_cast<std::size_t>(index)];
         m_out << unit.m_name << '\t' << DoubleText::Write(unit.m_coefficient) << '\t'
               << DoubleText::Write(unit.m_offset) << '\n';
@@ -325,9 +258,7 @@ bool CConvertCommand::Convert(const std::string& value, const std::string& type,
                               const std::string& from, const std::string& to, std::string& result,
                               std::string& error) const {
     result.clear();
-    int first = -1;
-    int last = -1;
-    if (!m_catalogue.FindTypeRange(type, first, last)) {
+    if (m_catalogue.FindTypeRun(type).Empty()) {
         error = "unknown type '" + type + "'";
         return false;
     }
@@ -360,26 +291,23 @@ int CConvertCommand::RunImport() {
     std::vector<CUnitTable::Problem> problems;
     const long badLines = table.Read(*in, problems);
     if (in->bad()) {
-        return Fail("cannot read " + SourceName(source) + "; nothing changed");
+        return Fail("cannot read " + CommandReport::SourceName(source) + "; nothing changed");
     }
     if (badLines > 0) {
         for (const CUnitTable::Problem& problem : problems) {
-            Fail(SourceName(source) + ": line " + std::to_string(problem.line) + ": " +
-                 problem.message);
+            Fail(CommandReport::BadLine(source, problem));
         }
-        return Fail(std::to_string(badLines) + (badLines == 1 ? " bad line" : " bad lines") +
-                    " in " + SourceName(source) + ", nothing changed");
+        return Fail(CommandReport::BadLineCount(source, badLines));
     }
     std::string report;
     if (m_commandLine.Has("replace")) {
         table.ReplaceIn(m_catalogue);
-        report = "replaced the catalogue with " + std::to_string(m_catalogue.GetCount()) + " units";
+        report = CommandReport::Replaced(m_catalogue.GetCount());
     } else {
         const CUnitTable::MergeCount count = table.MergeInto(m_catalogue);
-        report = "added " + std::to_string(count.added) + ", updated " +
-                 std::to_string(count.updated) + " units";
+        report = CommandReport::Merged(count);
         if (count.added + count.updated == 0) {
-            m_out << report << "; the catalogue file stays as it was\n";
+            m_out << report << CommandReport::kFileUnchanged << '\n';
             return kExitSuccess;
         }
     }
@@ -400,39 +328,20 @@ int CConvertCommand::RunRates() {
     CRatesFile rates;
     const bool read = rates.Read(*in, error);
     if (in->bad()) {
-        return Fail("cannot read " + SourceName(source) + "; nothing changed");
+        return Fail("cannot read " + CommandReport::SourceName(source) + "; nothing changed");
     }
     if (!read) {
-        return Fail(SourceName(source) + ": " + error + "; nothing changed");
+        return Fail(CommandReport::SourceName(source) + ": " + error + "; nothing changed");
     }
     CRatesFile::Outcome outcome;
     if (!rates.ApplyTo(m_catalogue, outcome, error)) {
         return Fail(error + "; nothing changed");
     }
     // Reported only once saved, so that a failed save does not read as done.
-    std::string report;
-    for (const std::string& code : outcome.unknownCodes) {
-        report += code + ": no unit name known for this currency code, skipped\n";
-    }
-    int added = 0;
-    for (const CRatesFile::Change& change : outcome.changes) {
-        report += change.unit + ": ";
-        if (change.oldCoefficient) {
-            report += DoubleText::Write(*change.oldCoefficient) + " \u2192 ";
-        } else {
-            report += "added, ";
-            ++added;
-        }
-        report += DoubleText::Write(change.newCoefficient) + '\n';
-    }
-    const int updated = static_cast<int>(outcome.changes.size()) - added;
-    const std::string summary = std::string(CRatesFile::kCurrencyType) + " at the rates of " +
-                                rates.Date() + ": updated " + std::to_string(updated) + ", added " +
-                                std::to_string(added) + ", unchanged " +
-                                std::to_string(outcome.unchanged) + ", without a rate " +
-                                std::to_string(outcome.withoutRate);
+    const std::string report = CommandReport::RateChanges(outcome);
+    const std::string summary = CommandReport::RateSummary(rates.Date(), outcome);
     if (outcome.changes.empty()) {
-        m_out << report << summary << "; the catalogue file stays as it was\n";
+        m_out << report << summary << CommandReport::kFileUnchanged << '\n';
         return kExitSuccess;
     }
     if (!SaveCatalogue(error)) {

@@ -1,9 +1,7 @@
 #include "convert/DoubleText.h"
 
 #include <array>
-#include <bit>
 #include <charconv>
-#include <cstdint>
 #include <system_error>
 
 namespace DoubleText {
@@ -31,10 +29,6 @@ ReadResult Read(std::string_view text, double& value) {
     }
     value = read;
     return ReadResult::kNumber;
-}
-
-bool Identical(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 }  // namespace DoubleText

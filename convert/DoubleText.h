@@ -19,8 +19,4 @@ std::string Write(double value, int significantDigits = 0);
 /// A number too large or too small for a double is out of range.
 ReadResult Read(std::string_view text, double& value);
 
-/// Whether a and b are the same double bit for bit, so that -0 differs from 0 and a NaN
-/// equals itself: the test for "a file would change".
-bool Identical(double a, double b);
-
 }  // namespace DoubleText

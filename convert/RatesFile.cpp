@@ -5,6 +5,7 @@
 #include <istream>
 #include <utility>
 
+#include "catalogue/NumberText.h"
 #include "catalogue/Unit.h"
 #include "catalogue/UnitMgr.h"
 #include "convert/DoubleText.h"
@@ -190,10 +191,8 @@ bool CRatesFile::ApplyTo(CUnitMgr& catalogue, Outcome& outcome, std::string& err
         perDollar.emplace_back(unit, *rate.perEuro / *dollar->perEuro);
     }
 
-    int first = -1;
-    int last = -1;
-    catalogue.FindTypeRange(type, first, last);
-    for (int index = first; index <= last; ++index) {
+    const CUnitMgr::TypeRun run = catalogue.FindTypeRun(type);
+    for (int index = run.begin; index < run.end; ++index) {
         const std::string& name = catalogue.Units()[static_cast<std::size_t>(index)].m_name;
         if (std::none_of(perDollar.begin(), perDollar.end(),
                          [&name](const auto& rated) { return rated.first == name; })) {
@@ -209,7 +208,7 @@ bool CRatesFile::ApplyTo(CUnitMgr& catalogue, Outcome& outcome, std::string& err
             continue;
         }
         const double old = catalogue.Units()[static_cast<std::size_t>(index)].m_coefficient;
-        if (DoubleText::Identical(old, coefficient)) {
+        if (SameDouble(old, coefficient)) {
             ++outcome.unchanged;
             continue;
         }

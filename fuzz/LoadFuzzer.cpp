@@ -1,13 +1,13 @@
 // Feeds arbitrary bytes to the catalogue loader. A load either fails cleanly with no
 // units left, or gives a catalogue that saves, loads back to the same fields and saves
 // again to the same bytes.
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "catalogue/FileError.h"
+#include "catalogue/NumberText.h"
 #include "catalogue/UnitMgr.h"
 
 namespace {
@@ -16,10 +16,6 @@ void Require(bool condition) {
     if (!condition) {
         std::abort();
     }
-}
-
-bool SameDouble(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 bool SameUnit(const CUnit& a, const CUnit& b) {

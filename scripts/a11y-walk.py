@@ -95,10 +95,12 @@ def is_combo_popup(accessible):
 
 
 def check_window(app, title):
-    """Prints the focusable controls of the window; returns the problems found."""
+    """Prints the focusable controls of the window; returns the problems found and the
+    number of checks made (one per focusable control and per name the window must have)."""
     window = wait_for("the window " + repr(title), lambda: find_window(app, title))
     print("window %r" % title)
     problems = []
+    checks = 0
     names = set()
     for accessible in walk(window):
         names.add(accessible.name)
@@ -107,12 +109,14 @@ def check_window(app, title):
         if accessible.getRole() == pyatspi.ROLE_LIST_ITEM or is_combo_popup(accessible):
             continue
         print("  %-12s %r" % (accessible.getRoleName(), accessible.name))
+        checks += 1
         if not accessible.name.strip():
             problems.append("%s: a focusable %s has no name" % (title, accessible.getRoleName()))
     for name in EXPECTED_NAMES.get(title, []):
+        checks += 1
         if name not in names:
             problems.append("%s: no control is named %r" % (title, name))
-    return problems
+    return problems, checks
 
 
 def keys(title, *sequence):
@@ -130,29 +134,31 @@ def wait_closed(app, title):
 def check_dialog(app, title, open_keys):
     """Opens a dialog from the main window, checks it and closes it with Escape."""
     keys("Tarvo", *open_keys)
-    problems = check_window(app, title)
+    found = check_window(app, title)
     keys(title, "Escape")
     wait_closed(app, title)
-    return problems
+    return found
 
 
 def main():
     app = wait_for("the application %r on the accessibility bus" % APP_NAME, find_app)
-    problems = []
     # A fresh settings store makes this the first run of the version: About opens itself.
-    problems += check_window(app, "About Tarvo")
+    results = [check_window(app, "About Tarvo")]
     keys("About Tarvo", "Return")
     wait_closed(app, "About Tarvo")
-    problems += check_window(app, "Tarvo")
-    problems += check_dialog(app, "DAVORU Units Solver", ["F10", "d"])
-    problems += check_dialog(app, "Options", ["F10", "o"])
-    problems += check_dialog(app, "Tarvo Help", ["F1"])
+    results.append(check_window(app, "Tarvo"))
+    results.append(check_dialog(app, "DAVORU Units Solver", ["F10", "d"]))
+    results.append(check_dialog(app, "Options", ["F10", "o"]))
+    results.append(check_dialog(app, "Tarvo Help", ["F1"]))
     keys("Tarvo", "Escape")
+    problems = [problem for found, _ in results for problem in found]
+    checks = sum(count for _, count in results)
     for problem in problems:
         print("FAIL - " + problem)
     if problems:
+        print("a11y-check: %d of %d checks failed" % (len(problems), checks))
         return 1
-    print("a11y: every focusable control has a name")
+    print("a11y-check: %d checks passed (every focusable control has a name)" % checks)
     return 0
 
 

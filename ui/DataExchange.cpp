@@ -39,21 +39,21 @@ qsizetype Bound(const QStringList& entries, const QString& key, bool upper) {
 }
 
 void SortNoCase(QStringList& entries) {
-    struct CKeyed {
+    struct Keyed {
         QString key;
         qsizetype index;
     };
-    std::vector<CKeyed> keyed;
+    std::vector<Keyed> keyed;
     keyed.reserve(static_cast<std::size_t>(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i) {
         keyed.push_back({Key(entries[i]), i});
     }
     // Entries equal but for letter case keep their catalogue order.
     std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const CKeyed& a, const CKeyed& b) { return a.key < b.key; });
+                     [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
     QStringList sorted;
     sorted.reserve(entries.size());
-    for (const CKeyed& entry : keyed) {
+    for (const Keyed& entry : keyed) {
         sorted.append(entries[entry.index]);
     }
     entries = std::move(sorted);

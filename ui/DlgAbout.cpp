@@ -40,7 +40,7 @@ QWidget* WindowInUse() {
 
 CDlgAbout::CDlgAbout(QWidget* parent, const QString& title, const QString& notice,
                      const QString& description)
-    : QDialog(parent), m_ui(new Ui::DlgAbout) {
+    : QDialog(parent), m_ui(std::make_unique<Ui::DlgAbout>()) {
     m_ui->setupUi(this);
     InitResources();
     setWindowTitle(QStringLiteral("About %1").arg(QApplication::applicationName()));
@@ -56,9 +56,7 @@ CDlgAbout::CDlgAbout(QWidget* parent, const QString& title, const QString& notic
     m_ui->buttonOk->setFocus();
 }
 
-CDlgAbout::~CDlgAbout() {
-    delete m_ui;
-}
+CDlgAbout::~CDlgAbout() = default;
 
 void CDlgAbout::RunAboutCommand(std::uint32_t version) {
     const QString title =

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 namespace Ui {
 class DlgAbout;
@@ -23,5 +24,5 @@ public:
     static void RunAboutCommand(std::uint32_t version);
 
 private:
-    Ui::DlgAbout* m_ui;
+    std::unique_ptr<Ui::DlgAbout> m_ui;
 };

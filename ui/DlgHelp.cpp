@@ -13,7 +13,7 @@ bool g_helpOpen = false;
 }  // namespace
 
 CDlgHelp::CDlgHelp(QWidget* parent, const QString& resourceName)
-    : QDialog(parent), m_ui(new Ui::DlgHelp) {
+    : QDialog(parent), m_ui(std::make_unique<Ui::DlgHelp>()) {
     m_ui->setupUi(this);
     setWindowTitle(QStringLiteral("%1 Help").arg(QCoreApplication::applicationName()));
     // The text is compiled into the program, so it is always there; were it missing, an
@@ -22,9 +22,7 @@ CDlgHelp::CDlgHelp(QWidget* parent, const QString& resourceName)
     m_ui->buttonClose->setFocus();
 }
 
-CDlgHelp::~CDlgHelp() {
-    delete m_ui;
-}
+CDlgHelp::~CDlgHelp() = default;
 
 void CDlgHelp::RunHelpCommand() {
     if (g_helpOpen) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 
 namespace Ui {
 class DlgHelp;
@@ -22,5 +23,5 @@ public:
     static void RunHelpCommand();
 
 private:
-    Ui::DlgHelp* m_ui;
+    std::unique_ptr<Ui::DlgHelp> m_ui;
 };

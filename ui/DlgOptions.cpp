@@ -11,7 +11,7 @@
 
 CDlgOptions::CDlgOptions(QWidget* parent, CAppContext& app)
     : QDialog(parent),
-      m_ui(new Ui::DlgOptions),
+      m_ui(std::make_unique<Ui::DlgOptions>()),
       m_general(new CDlgOptionsGeneral(app, this)),
       m_units(new CDlgOptionsUnits(app, this)) {
     m_ui->setupUi(this);
@@ -28,9 +28,7 @@ CDlgOptions::CDlgOptions(QWidget* parent, CAppContext& app)
     connect(m_ui->buttons, &QDialogButtonBox::helpRequested, this, [&app] { app.OnHelp(); });
 }
 
-CDlgOptions::~CDlgOptions() {
-    delete m_ui;
-}
+CDlgOptions::~CDlgOptions() = default;
 
 void CDlgOptions::OrderTabChain() {
     // Tab goes tab bar, page, buttons, as in any tabbed dialog. The pages were made before

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 class CAppContext;
 class CDlgOptionsGeneral;
@@ -34,7 +35,7 @@ private:
     bool ReadBackPage(int index) const;
     void ActivatePage(int index) const;
 
-    Ui::DlgOptions* m_ui;
+    std::unique_ptr<Ui::DlgOptions> m_ui;
     CDlgOptionsGeneral* m_general;
     CDlgOptionsUnits* m_units;
     int m_shownPage = 0;

@@ -66,16 +66,14 @@ CDlgOptionsGeneral::CDlgOptionsGeneral(CAppContext& app, QWidget* parent)
       m_decimalPrecision(app.Settings().m_decimalPrecision),
       m_alwaysOnTop(app.Settings().m_alwaysOnTop),
       m_reloadLastUnits(app.Settings().m_reloadLastUnits),
-      m_ui(new Ui::DlgOptionsGeneral) {
+      m_ui(std::make_unique<Ui::DlgOptionsGeneral>()) {
     m_ui->setupUi(this);
     connect(m_ui->precisionUp, &QToolButton::clicked, this, [this] { Spin(1); });
     connect(m_ui->precisionDown, &QToolButton::clicked, this, [this] { Spin(-1); });
     m_ui->precisionBox->installEventFilter(this);
 }
 
-CDlgOptionsGeneral::~CDlgOptionsGeneral() {
-    delete m_ui;
-}
+CDlgOptionsGeneral::~CDlgOptionsGeneral() = default;
 
 void CDlgOptionsGeneral::Activate() {
     DataExchange::WriteText(m_ui->precisionBox, QString::number(m_decimalPrecision));

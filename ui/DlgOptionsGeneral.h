@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 class CAppContext;
 class QEvent;
@@ -37,5 +38,5 @@ private:
     void Spin(int step);
     void RefusePrecision(const QString& message);
 
-    Ui::DlgOptionsGeneral* m_ui;
+    std::unique_ptr<Ui::DlgOptionsGeneral> m_ui;
 };

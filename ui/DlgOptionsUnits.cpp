@@ -78,7 +78,9 @@ bool TakeText(QWidget* box, const QString& text, QString& field) {
 }  // namespace
 
 CDlgOptionsUnits::CDlgOptionsUnits(CAppContext& app, QWidget* parent)
-    : QWidget(parent), m_ui(new Ui::DlgOptionsUnits), m_catalogue(app.Catalogue().Clone()) {
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::DlgOptionsUnits>()),
+      m_catalogue(app.Catalogue().Clone()) {
     // From here on the flag tells whether an edit on this page changed the catalogue.
     m_catalogue->SetModified(false);
     m_ui->setupUi(this);
@@ -110,9 +112,7 @@ CDlgOptionsUnits::CDlgOptionsUnits(CAppContext& app, QWidget* parent)
     connect(m_ui->defaultsButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnDefaults);
 }
 
-CDlgOptionsUnits::~CDlgOptionsUnits() {
-    delete m_ui;
-}
+CDlgOptionsUnits::~CDlgOptionsUnits() = default;
 
 void CDlgOptionsUnits::Activate() {
     WriteOut();

@@ -47,9 +47,11 @@ private:
     /// A unit typed or chosen: takes the unit box's text as the unit and shows the unit's
     /// coefficient when the catalogue holds it.
     void ShowChosenUnit();
-    /// Messages 1010 and 1011: false when the type (or, with needUnit, the unit) is empty.
+    /// Shows kTypeMissing and returns false when the type is empty; with needUnit, likewise
+    /// kUnitMissing for an empty unit.
     bool CheckNames(bool needUnit);
-    /// Message 1012: false when the coefficient is empty or no usable number.
+    /// Shows kCoefficientMissing and returns false when the coefficient is empty or no
+    /// usable number.
     bool CheckCoefficient();
     /// Lists the type and unit just stored, unless their lists already hold an entry that
     /// begins with them.
@@ -59,7 +61,7 @@ private:
     /// Asks a Yes/No question; true for Yes.
     bool Confirm(const QString& question);
 
-    Ui::DlgOptionsUnits* m_ui;
+    std::unique_ptr<Ui::DlgOptionsUnits> m_ui;
     QString m_baseText;
     QString m_typeText;
     QString m_unitText;

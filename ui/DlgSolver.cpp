@@ -15,7 +15,7 @@ double Amount(const QLineEdit* edit) {
 
 }  // namespace
 
-CDlgSolver::CDlgSolver(QWidget* parent) : QDialog(parent), m_ui(new Ui::DlgSolver) {
+CDlgSolver::CDlgSolver(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::DlgSolver>()) {
     m_ui->setupUi(this);
     const QList<QLineEdit*> inputs = {m_ui->editFirstA, m_ui->editFirstB, m_ui->editSecondB,
                                       m_ui->editSecondC, m_ui->editAskedA};
@@ -35,9 +35,7 @@ CDlgSolver::CDlgSolver(QWidget* parent) : QDialog(parent), m_ui(new Ui::DlgSolve
     m_ui->editFirstA->setFocus();
 }
 
-CDlgSolver::~CDlgSolver() {
-    delete m_ui;
-}
+CDlgSolver::~CDlgSolver() = default;
 
 void CDlgSolver::Recompute() {
     const double a1 = Amount(m_ui->editFirstA);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 namespace Ui {
 class DlgSolver;
@@ -20,5 +21,5 @@ private:
     /// Reads the five amounts and writes the answer, five decimals at most.
     void Recompute();
 
-    Ui::DlgSolver* m_ui;
+    std::unique_ptr<Ui::DlgSolver> m_ui;
 };

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
-# Shared by the drill and end-to-end scripts (sourced, never run): the repository root,
-# clean-up on exit, checks that count failures, and building a target in a build dir.
+# Shared by the scripts (sourced, never run): the repository root, clean-up on exit,
+# checks that count, and building a target in a build dir.
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 script_name=$(basename "$0")
@@ -27,25 +27,33 @@ make_work_dir() {  # make_work_dir <variable>
     printf -v "$1" '%s' "$_dir"
 }
 
+# Checks that count: finish reports the counts in the closing line that CI adds up.
+passed=0
 failures=0
 check() {  # check <description> <command...>
     local what=$1
     shift
     if "$@"; then
         echo "ok   - $what"
+        passed=$((passed + 1))
     else
         echo "FAIL - $what"
         failures=$((failures + 1))
     fi
 }
 
-# Ends the script: status 1 when a check failed.
+# Ends the script with its closing line, "NAME: N checks passed" or "NAME: N of M checks
+# failed"; status 1 when a check failed or none ran.
 finish() {
     if [ "$failures" -ne 0 ]; then
-        echo "$script_name: $failures check(s) failed"
+        echo "$script_name: $failures of $((passed + failures)) checks failed"
         exit 1
     fi
-    echo "$script_name: all checks passed"
+    if [ "$passed" -eq 0 ]; then
+        echo "$script_name: no check ran"
+        exit 1
+    fi
+    echo "$script_name: $passed checks passed"
 }
 
 require_tools() {  # require_tools <command...>

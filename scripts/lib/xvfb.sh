@@ -2,29 +2,29 @@
 # Shared by the scripts that drive the real program on a virtual X display (sourced, never
 # run): starting Xvfb, starting and ending the program, finding its windows and typing
 # into them. There is no window manager, so a window gets keys only after windowfocus.
+# shellcheck source=common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-require_tools Xvfb xdotool xdpyinfo
+require_tools Xvfb xdotool
 
-# Starts Xvfb on a display nobody uses and exports DISPLAY; it is killed on exit.
-xvfb_start() {
-    local n display=""
-    for n in $(seq 90 190); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            display=":$n"
-            break
-        fi
-    done
-    [ -n "$display" ] || { echo "$script_name: no free X display" >&2; exit 2; }
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Starts Xvfb on a display it picks itself and exports DISPLAY; Xvfb is ended on exit.
+# With -displayfd Xvfb writes the display's number once it accepts connections, so there
+# is neither a free number to guess nor a start-up to poll. Fails, saying so, when no
+# display comes up within 30 seconds.
+xvfb_start() {  # xvfb_start <screen geometry, as 1024x768x24>
+    local dir display=""
+    make_work_dir dir
+    mkfifo "$dir/display"
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp \
+        3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     on_exit "kill $! 2>/dev/null"
-    export DISPLAY=$display
-    for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "$script_name: Xvfb did not start on $display" >&2
-    exit 2
+    read -r -t 30 display <"$dir/display" || true
+    if [ -z "$display" ]; then
+        echo "$script_name: Xvfb did not start a display (waited up to 30 s); it said:" >&2
+        cat "$dir/xvfb.log" >&2
+        exit 2
+    fi
+    export DISPLAY=":$display"
 }
 
 # Starts the program in run dir with its settings under config dir and its output in log,
@@ -63,6 +63,45 @@ visible_windows() {
     done | sort
 }
 
+# How long a check that no message box appears watches for one, in whole seconds: a box
+# shows moments after the window it belongs to, but no wait can prove that none ever will.
+# shellcheck disable=SC2034  # read by the scripts that source this file
+message_wait=${TARVO_MESSAGE_WAIT:-1}
+
+# Watches the display for up to seconds for a window whose name does not match allowed
+# (a message box, say) and stores the names then visible, joined by "|", in the variable
+# named first: at the moment such a window shows, or when the time is up. False when
+# such a window showed.
+watch_windows() {  # watch_windows <variable> <allowed name regex> <seconds>
+    local _end=$((${EPOCHREALTIME/./} / 1000 + $3 * 1000)) _names _name _foreign
+    while :; do
+        _names=$(visible_windows)
+        _foreign=""
+        while IFS= read -r _name; do
+            [[ -z $_name || $_name =~ $2 ]] || _foreign=yes
+        done <<<"$_names"
+        printf -v "$1" '%s' "$(paste -sd '|' <<<"$_names")"
+        [ -z "$_foreign" ] || return 1
+        [ $((${EPOCHREALTIME/./} / 1000)) -lt "$_end" ] || return 0
+        sleep 0.1
+    done
+}
+
+# The number of visible windows of pid, menus and other popups included.
+window_count() {  # window_count <pid>
+    xdotool search --all --onlyvisible --pid "$1" --class '.' 2>/dev/null | wc -l
+}
+
+# Waits up to seconds until pid shows more than count windows, as when a menu opens;
+# false when it does not.
+wait_more_windows() {  # wait_more_windows <pid> <count> <seconds>
+    local end=$((SECONDS + $3))
+    until [ "$(window_count "$1")" -gt "$2" ]; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
 # Key strokes go to the window that has the input focus.
 focus_and_key() {  # focus_and_key <window> <xdotool key arguments...>
     local window=$1
@@ -97,10 +136,12 @@ dismiss_about() {  # dismiss_about <pid> <seconds to wait for it>
 
 # Adds a unit through Tools > Options > Units and closes the sheet with OK.
 add_unit_in_options() {  # add_unit_in_options <pid> <main window> <type> <unit> <coefficient>
-    local sheet
+    local sheet windows
+    windows=$(window_count "$1")
     # Alt+T is the Type list's mnemonic; Alt alone reaches the menu bar, T its Tools menu.
     focus_and_key "$2" alt t
-    sleep 0.3
+    wait_more_windows "$1" "$windows" 5 ||
+        { echo "$script_name: the Tools menu did not open" >&2; return 1; }
     xdotool key --delay 80 o
     sheet=$(wait_window "$1" '^Options$' 10)
     [ -n "$sheet" ] || { echo "$script_name: the Options sheet did not open" >&2; return 1; }
@@ -111,7 +152,6 @@ add_unit_in_options() {  # add_unit_in_options <pid> <main window> <type> <unit>
     xdotool key --delay 80 alt+c
     xdotool type --delay 40 "$5"
     xdotool key --delay 80 alt+a
-    sleep 0.3
     # Enter in the coefficient box presses the sheet's default button, OK.
     xdotool key --delay 80 alt+c Return
     wait_window_gone "$1" '^Options$' 5

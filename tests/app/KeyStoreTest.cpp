@@ -10,7 +10,7 @@ namespace {
 class KeyStoreTest : public TempStore {};
 
 TEST_F(KeyStoreTest, NumbersAndTextsStayApartAndTextsEndAtTheirFirstNul) {
-    const CKeyStore::CPath section{{"Software"}, {"Kolpa", "", "Tarvo", "General"}};
+    const CKeyStore::Path section{{"Software"}, {"Kolpa", "", "Tarvo", "General"}};
     struct Case {
         CKeyStore::Value written;
         CKeyStore::Value read;

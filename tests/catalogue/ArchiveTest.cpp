@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,6 +117,29 @@ TEST(TextCodecTest, Utf16Conversions) {
                                        "a"),
               "\xFD\xFF"
               "a\0"s);
+}
+
+TEST(TextCodecTest, CountsCharactersOfWellFormedUtf8Only) {
+    struct Case {
+        std::string utf8;
+        std::optional<std::size_t> characters;
+    };
+    const Case cases[] = {
+        {"", 0},
+        {"inch (in.)", 10},
+        {"\xC2\xB0"
+         "C\xE2\x82\xAC\xF0\x9F\x98\x80",
+         4},                                     // two, one, three and four bytes
+        {"\xC0\xAF", std::nullopt},              // overlong
+        {"\xED\xA0\x80", std::nullopt},          // surrogate
+        {"\xF4\x90\x80\x80", std::nullopt},      // above U+10FFFF
+        {"ab\xE2\x82", std::nullopt},            // cut short
+        {"\x80", std::nullopt},                  // lone continuation byte
+        {"\xF8\x88\x80\x80\x80", std::nullopt},  // five-byte form
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TextCodec::CountUtf8Characters(c.utf8), c.characters) << c.utf8;
+    }
 }
 
 TEST(ArchiveWriterTest, TextLengthForms) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <clocale>
-#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -13,8 +11,8 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Bitwise, so that -0 and 0 and the last bit of a value all count.
-::testing::AssertionResult SameDouble(double actual, double expected) {
-    if (std::bit_cast<std::uint64_t>(actual) == std::bit_cast<std::uint64_t>(expected)) {
+::testing::AssertionResult BitwiseEqual(double actual, double expected) {
+    if (SameDouble(actual, expected)) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure()
@@ -64,7 +62,7 @@ void CheckParseNumber() {
         {"1.7976931348623157e308", std::numeric_limits<double>::max()},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(SameDouble(ParseNumber(c.text), c.expected)) << '"' << c.text << '"';
+        EXPECT_TRUE(BitwiseEqual(ParseNumber(c.text), c.expected)) << '"' << c.text << '"';
     }
 }
 
@@ -158,7 +156,7 @@ TEST(NumberTextTest, HugePrecisionStaysWithinLength) {
     for (const double value : {1e-300, 1.0 / 3, -2.5e-308, 1e300, 4.9e-324}) {
         const std::string text = FormatNumber(value, 2000000000);
         EXPECT_LE(text.size(), kMaxNumberText) << text;
-        EXPECT_TRUE(SameDouble(ParseNumber(text), value)) << text;
+        EXPECT_TRUE(BitwiseEqual(ParseNumber(text), value)) << text;
     }
 }
 
@@ -166,7 +164,7 @@ TEST(NumberTextTest, ShorterLimitFallsBackToScientificThatReadsBack) {
     for (const double value : {1.0 / 3 * 1e40, -1e35, -1.0 / 7 * 1e33, 2e31}) {
         const std::string text = FormatNumber(value, 30, 32);
         EXPECT_LE(text.size(), 32u) << text;
-        EXPECT_TRUE(SameDouble(ParseNumber(text), value)) << text;
+        EXPECT_TRUE(BitwiseEqual(ParseNumber(text), value)) << text;
     }
     EXPECT_EQ(FormatNumber(1e31, 5, 32), "9999999999999999635896294965248");
     EXPECT_EQ(FormatNumber(1e32, 5, 32), "1e+32");

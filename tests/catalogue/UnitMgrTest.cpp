@@ -7,19 +7,11 @@
 #include <vector>
 
 #include "catalogue/FileError.h"
-#include "catalogue/StringList.h"
 #include "catalogue/UnitMgr.h"
+#include "catalogue/VectorStringList.h"
 #include "tests/support/ScratchDir.h"
 
 namespace {
-
-class CVectorList : public CStringList {
-public:
-    void Reset() override { entries.clear(); }
-    void Add(const std::string& text) override { entries.push_back(text); }
-
-    std::vector<std::string> entries;
-};
 
 std::vector<std::string> Names(const CUnitMgr& catalogue) {
     std::vector<std::string> names;
@@ -85,13 +77,13 @@ TEST(UnitMgrTest, EmptyCatalogueFindsNothing) {
     EXPECT_EQ(last, -1);
     EXPECT_EQ(catalogue.FindUnit("Distance", "inch (in.)"), -1);
     EXPECT_EQ(catalogue.FindBaseUnit("Distance"), -1);
-    CVectorList list;
-    list.entries = {"stale"};
+    CVectorStringList list;
+    list.Add("stale");
     catalogue.FillUnitList("Distance", list);
-    EXPECT_TRUE(list.entries.empty());
-    list.entries = {"stale"};
+    EXPECT_TRUE(list.Entries().empty());
+    list.Add("stale");
     catalogue.FillTypeList(list);
-    EXPECT_TRUE(list.entries.empty());
+    EXPECT_TRUE(list.Entries().empty());
 }
 
 TEST(UnitMgrTest, LookupsCompareExactly) {
@@ -270,22 +262,43 @@ TEST(UnitMgrTest, RemoveTypeRemovesOnlyTheFirstRun) {
     EXPECT_EQ(catalogue.FindUnit("Currency", "U.S.A. (Dollar)"), 153 - 34);
 }
 
+TEST(UnitMgrTest, TypeRunIsTheFirstRunOfTheType) {
+    CUnitMgr catalogue;
+    catalogue.AddFactoryUnits();
+    catalogue.AddFactoryUnits();  // every type has a second run from 153 on
+    struct Case {
+        const char* type;
+        int begin;
+        int end;
+    };
+    const Case cases[] = {
+        {"Currency", 0, 34}, {"Time", 34, 49},   {"Volume", 147, 153},
+        {"Length", 0, 0},    {"currency", 0, 0}, {"", 0, 0},
+    };
+    for (const Case& c : cases) {
+        const CUnitMgr::TypeRun run = catalogue.FindTypeRun(c.type);
+        EXPECT_EQ(run.begin, c.begin) << c.type;
+        EXPECT_EQ(run.end, c.end) << c.type;
+        EXPECT_EQ(run.Empty(), c.begin == c.end) << c.type;
+    }
+}
+
 TEST(UnitMgrTest, FillListsFollowCatalogueOrder) {
     CUnitMgr catalogue;
     Fill(catalogue, {{"Time", "hour", 1, 0},
                      {"Distance", "inch", 1, 0},
                      {"Distance", "foot", 1.0 / 12, 0},
                      {"", "nameless", 1, 0}});
-    CVectorList list;
+    CVectorStringList list;
     catalogue.FillTypeList(list);
-    EXPECT_EQ(list.entries, (std::vector<std::string>{"Time", "Distance", ""}));
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Time", "Distance", ""}));
     catalogue.FillUnitList("Distance", list);
-    EXPECT_EQ(list.entries, (std::vector<std::string>{"inch", "foot"}));
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"inch", "foot"}));
 
     CUnitMgr leadingEmpty;
     Fill(leadingEmpty, {{"", "nameless", 1, 0}, {"Time", "hour", 1, 0}});
     leadingEmpty.FillTypeList(list);
-    EXPECT_EQ(list.entries, (std::vector<std::string>{"Time"}));
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Time"}));
 }
 
 TEST(UnitMgrTest, CopyUnitsToReplacesUnitsButNotHeaderOrFlag) {

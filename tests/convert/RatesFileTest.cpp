@@ -88,9 +88,7 @@ TEST(RatesFile, TurnsRatesPerEuroIntoUnitsPerDollar) {
     CUnitMgr catalogue;
     catalogue.AddFactoryUnits();
     const int yen = catalogue.FindUnit(kCurrency, "Japan (Yen)");
-    int first = -1;
-    int last = -1;
-    catalogue.FindTypeRange(kCurrency, first, last);
+    const CUnitMgr::TypeRun run = catalogue.FindTypeRun(kCurrency);
     const CRatesFile rates = ReadRates(
         "Date, USD, JPY, PLN, ISK, XAU, \n"
         "8 December 2026, 1.0512, 160.21, 4.2715, N/A, 0.4, \n");
@@ -103,14 +101,14 @@ TEST(RatesFile, TurnsRatesPerEuroIntoUnitsPerDollar) {
     EXPECT_EQ(catalogue.FindUnit(kCurrency, "Japan (Yen)"), yen);
     EXPECT_EQ(Coefficient(catalogue, "Poland (Zloty)"), 4.2715 / 1.0512);
     EXPECT_EQ(Coefficient(catalogue, "Euro"), 1 / 1.0512);
-    EXPECT_EQ(catalogue.FindUnit(kCurrency, "Poland (Zloty)"), last + 1);
+    EXPECT_EQ(catalogue.FindUnit(kCurrency, "Poland (Zloty)"), run.end);
     EXPECT_EQ(catalogue.FindUnit(kCurrency, "Iceland (Krona)"), -1);
     EXPECT_EQ(Coefficient(catalogue, "Spain (Peseta)"), 128);
     EXPECT_EQ(Coefficient(catalogue, "Brazil (Real)"), 1);
 
     EXPECT_EQ(outcome.unknownCodes, std::vector<std::string>{"XAU"});
-    EXPECT_EQ(outcome.unchanged, 1);                   // the dollar
-    EXPECT_EQ(outcome.withoutRate, last - first - 1);  // all but dollar and yen
+    EXPECT_EQ(outcome.unchanged, 1);                          // the dollar
+    EXPECT_EQ(outcome.withoutRate, run.end - run.begin - 2);  // all but dollar and yen
     ASSERT_EQ(outcome.changes.size(), 3U);
     EXPECT_EQ(outcome.changes[0].unit, "Japan (Yen)");
     EXPECT_EQ(outcome.changes[0].oldCoefficient, 110.0);

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/NumberText.h"
 #include "catalogue/UnitMgr.h"
-#include "convert/DoubleText.h"
 
 namespace {
 
@@ -141,8 +141,8 @@ TEST(UnitTable, WrittenTableReadsBackTheSameNamesAndDoubles) {
     for (std::size_t i = 0; i < units.size(); ++i) {
         EXPECT_EQ(outcome.units[i].m_type, units[i].m_type);
         EXPECT_EQ(outcome.units[i].m_name, units[i].m_name);
-        EXPECT_TRUE(DoubleText::Identical(outcome.units[i].m_coefficient, units[i].m_coefficient));
-        EXPECT_TRUE(DoubleText::Identical(outcome.units[i].m_offset, units[i].m_offset));
+        EXPECT_TRUE(SameDouble(outcome.units[i].m_coefficient, units[i].m_coefficient));
+        EXPECT_TRUE(SameDouble(outcome.units[i].m_offset, units[i].m_offset));
     }
 }
 

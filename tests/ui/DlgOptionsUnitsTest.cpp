@@ -4,8 +4,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <bit>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -319,9 +317,7 @@ void DlgOptionsUnitsTest::removeUnitAndTypeAskNothing() {
     QVERIFY(page.Base()->text().isEmpty());
 
     page.Click("removeTypeButton");
-    int first = 0;
-    int last = 0;
-    QVERIFY(!page.Working().FindTypeRange("Distance", first, last));
+    QVERIFY(page.Working().FindTypeRun("Distance").Empty());
     QVERIFY(!Entries(page.Type()).contains("Distance"));
     QCOMPARE(page.Type()->count(), 9);
     QCOMPARE(page.Unit()->count(), 0);
@@ -521,7 +517,7 @@ void DlgOptionsUnitsTest::everyFactoryUnitKeepsItsCoefficient() {
             QVERIFY(index >= 0);
             const double before = app.m_catalogue.GetUnit(index).m_coefficient;
             const double after = page.Working().GetUnit(index).m_coefficient;
-            QVERIFY2(std::bit_cast<std::uint64_t>(before) == std::bit_cast<std::uint64_t>(after),
+            QVERIFY2(SameDouble(before, after),
                      qPrintable(unit + ": " + QString::number(after, 'g', 17)));
             ++updated;
         }

@@ -1,0 +1,60 @@
+#include "convert/UsageText.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: tarvo-convert [--file PATH] [--precision N | --raw] VALUE TYPE FROM TO\n"
+    "       tarvo-convert [--file PATH] [--precision N | --raw] --batch\n"
+    "       tarvo-convert [--file PATH] --types\n"
+    "       tarvo-convert [--file PATH] --units TYPE\n"
+    "       tarvo-convert [--file PATH] --export\n"
+    "       tarvo-convert [--file PATH] --import TSV [--replace]\n"
+    "       tarvo-convert [--file PATH] --rates CSV\n"
+    "       tarvo-convert --help\n"
+    "\n"
+    "Converts VALUE from unit FROM to unit TO of the unit type TYPE and prints the\n"
+    "result as the converter window shows it. Names are UTF-8 and match exactly,\n"
+    "letter case included.\n"
+    "\n"
+    "Options:\n"
+    "  --file PATH    the catalogue file (default Tarvo.Dat in the current directory);\n"
+    "                 the factory units are used, silently, when PATH is empty, names\n"
+    "                 no file, or cannot be read as a catalogue; --import and --rates\n"
+    "                 never change a file they cannot read\n"
+    "  --precision N  decimals shown, 0 to 10 (default 3); trailing zeros are dropped\n"
+    "  --raw          print the unrounded result with 17 significant digits\n"
+    "  --batch        read lines VALUE<TAB>TYPE<TAB>FROM<TAB>TO from standard input and\n"
+    "                 print one result per line; a line that cannot be converted gives\n"
+    "                 an empty output line, its error on standard error, and status 2\n"
+    "  --types        list the unit types in catalogue order\n"
+    "  --units TYPE   list the units of TYPE in catalogue order as NAME<TAB>COEFFICIENT\n"
+    "                 <TAB>OFFSET, numbers in the shortest form that reads back exactly\n"
+    "  --export       write the whole catalogue to standard output as UTF-8 text: the\n"
+    "                 line type<TAB>unit<TAB>coefficient<TAB>offset, then one such line\n"
+    "                 per unit; tab, line feed, carriage return and backslash in names\n"
+    "                 are written \\t, \\n, \\r and \\\\\n"
+    "  --import TSV   read units in the --export form from the file TSV (- for standard\n"
+    "                 input), add them to the catalogue file or update the units of the\n"
+    "                 same type and name, and save it; the factory units are the start\n"
+    "                 when the file does not exist yet. Nothing is changed when any\n"
+    "                 line is bad\n"
+    "  --replace      with --import: the units read become the whole catalogue\n"
+    "  --rates CSV    update the Currency units from a European Central Bank reference-\n"
+    "                 rate file (eurofxref.csv) as units per U.S. dollar, add missing\n"
+    "                 currencies, and save the catalogue file\n"
+    "  --help         print this help\n"
+    "\n"
+    "VALUE is read as typed text: its longest leading number counts (12kg gives 12,\n"
+    "abc gives 0). A negative VALUE needs no quoting; words after -- are never options.\n"
+    "\n"
+    "Tarvo writes its catalogue at exit when you changed units in it: import while it\n"
+    "is closed, or leave its units alone until you restart it.\n"
+    "\n"
+    "Exit status: 0 on success, 2 on a usage error, an unknown type or unit, or a\n"
+    "failed export, import or rate update.\n";
+
+}  // namespace
+
+std::string_view UsageText() {
+    return kUsage;
+}

@@ -1,0 +1,68 @@
+// Reads arbitrary bytes as a unit table. A table with bad lines keeps no units and at
+// most kMaxProblems messages, each naming a line of the input; a table without bad lines
+// writes out and reads back to the same units.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "catalogue/NumberText.h"
+#include "convert/UnitTable.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// A NaN reads back as the one NaN the text names: its payload is not written.
+bool SameNumber(double a, double b) {
+    return SameDouble(a, b) || (std::isnan(a) && std::isnan(b));
+}
+
+bool SameUnits(const std::vector<CUnit>& a, const std::vector<CUnit>& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].m_type != b[i].m_type || a[i].m_name != b[i].m_name ||
+            !SameNumber(a[i].m_coefficient, b[i].m_coefficient) ||
+            !SameNumber(a[i].m_offset, b[i].m_offset)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(bytes);
+    CUnitTable table;
+    std::vector<CUnitTable::Problem> problems;
+    const long badLines = table.Read(in, problems);
+    if (badLines > 0) {
+        Require(table.Units().empty());
+        Require(problems.size() ==
+                std::min(static_cast<std::size_t>(badLines), CUnitTable::kMaxProblems));
+        for (const CUnitTable::Problem& problem : problems) {
+            Require(problem.line >= 1 && !problem.message.empty());
+        }
+        return 0;
+    }
+    Require(problems.empty());
+
+    std::ostringstream out;
+    CUnitTable::Write(out, table.Units());
+    std::istringstream written(out.str());
+    CUnitTable reread;
+    Require(reread.Read(written, problems) == 0);
+    Require(SameUnits(table.Units(), reread.Units()));
+    return 0;
+}
