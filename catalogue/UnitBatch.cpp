@@ -57,6 +57,11 @@ void CUnitBatch::SetCoefficient(int handle, double coefficient) {
     m_catalogue.SetModified(true);
 }
 
+void CUnitBatch::Reserve(std::size_t additions) {
+    m_added.reserve(m_added.size() + additions);
+    m_catalogueUnits.reserve(m_count + m_added.capacity());
+}
+
 bool CUnitBatch::AddOrUpdateUnit(const CUnit& unit) {
     m_catalogue.SetModified(true);
     TypeRun* run = FindRun(unit.m_type);

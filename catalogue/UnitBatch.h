@@ -31,6 +31,9 @@ public:
     const CUnit& Unit(int handle) const;
     /// Does what CUnitMgr::SetCoefficient does, by handle.
     void SetCoefficient(int handle, double coefficient);
+    /// Makes room for this many added units at once, so that a large batch grows no array
+    /// step by step.
+    void Reserve(std::size_t additions);
     /// Does what CUnitMgr::AddOrUpdateUnit does; an added unit joins the catalogue at Commit.
     bool AddOrUpdateUnit(const CUnit& unit);
     /// Puts the added units in their places. Ends the batch: call nothing else after it.

@@ -67,6 +67,10 @@ std::optional<std::size_t> CountUtf8Characters(std::string_view text) {
 /// The name that text stands for; false with error when an escape is bad.
 bool Unescape(std::string_view text, std::string_view column, std::string& name,
               std::string& error) {
+    if (text.find('\\') == std::string_view::npos) {
+        name.assign(text);  // the usual name, with nothing escaped
+        return true;
+    }
     name.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\\') {
@@ -226,6 +230,7 @@ std::vector<const CUnit*> CUnitTable::InsertionOrder() const {
 CUnitTable::MergeCount CUnitTable::MergeInto(CUnitMgr& catalogue) const {
     MergeCount count;
     CUnitBatch batch(catalogue);
+    batch.Reserve(m_units.size());
     for (const CUnit* unit : InsertionOrder()) {
         const int handle = batch.FindUnit(unit->m_type, unit->m_name);
         if (handle < 0) {
@@ -252,6 +257,7 @@ CUnitTable::MergeCount CUnitTable::MergeInto(CUnitMgr& catalogue) const {
 void CUnitTable::ReplaceIn(CUnitMgr& catalogue) const {
     catalogue.RemoveAllUnits();
     CUnitBatch batch(catalogue);
+    batch.Reserve(m_units.size());
     for (const CUnit* unit : InsertionOrder()) {
         batch.AddOrUpdateUnit(*unit);
     }
