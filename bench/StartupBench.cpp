@@ -1,8 +1,11 @@
-// Start-up time: from launching a process to its main window's first paint, for the
-// program and, side by side, for the least Qt dialog (the floor). Uses the display of the
-// environment: run under Xvfb (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+// Start-up time: from launching a process to its main window's first paint, and the peak
+// memory of the run, for the program and, side by side, for the least Qt dialog (the
+// floor). The program runs once on a settings store of its own each time (a first run)
+// and once on a store that earlier runs filled. Uses the display of the environment: run
+// under Xvfb (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,12 +26,19 @@ long long NowNanoseconds() {
         .count();
 }
 
-/// Launches program with the launch time and returns the nanoseconds it reports until
-/// its window painted, or -1 when it failed.
-long long TimeToFirstPaint(const std::string& program, const std::string& store) {
+/// What one launch gave: the nanoseconds the program reports until its window painted,
+/// -1 when it failed, and its peak resident memory.
+struct CLaunch {
+    long long nanoseconds = -1;
+    double peakMiB = 0.0;
+};
+
+/// Launches program with the launch time and the settings store, until it has ended.
+CLaunch TimeToFirstPaint(const std::string& program, const std::string& store) {
+    CLaunch launched;
     int out[2];
     if (pipe(out) != 0) {
-        return -1;
+        return launched;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -41,21 +51,22 @@ long long TimeToFirstPaint(const std::string& program, const std::string& store)
     const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
-    long long elapsed = -1;
     if (spawned == 0) {
         FILE* reader = fdopen(out[0], "r");
-        if (reader == nullptr || std::fscanf(reader, "%lld", &elapsed) != 1) {
-            elapsed = -1;
+        if (reader == nullptr || std::fscanf(reader, "%lld", &launched.nanoseconds) != 1) {
+            launched.nanoseconds = -1;
         }
         int status = 0;
-        waitpid(pid, &status, 0);
+        struct rusage usage {};
+        wait4(pid, &status, 0, &usage);
+        launched.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // given in KiB
         if (reader != nullptr) {
             std::fclose(reader);
         }
     } else {
         close(out[0]);
     }
-    return elapsed;
+    return launched;
 }
 
 double Median(std::vector<double> values) {
@@ -64,34 +75,55 @@ double Median(std::vector<double> values) {
 }
 
 /// Launches the floor and the program in turn, so that both meet the same load on the
-/// machine; the time is the program's, the counters give both medians and their ratio.
-void BM_StartupAgainstFloor(benchmark::State& state) {
+/// machine; the time is the program's, the counters give both medians and their ratio,
+/// and the peak memory of both.
+void BM_StartupAgainstFloor(benchmark::State& state, bool firstRun) {
     const std::string bench = std::string(TARVO_BINARY_DIR) + "/bench/";
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("tarvo-startup-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    const std::string store = (dir / "store.db").string();
+    const std::string filledStore = (dir / "store.db").string();
+    if (!firstRun) {
+        TimeToFirstPaint(bench + "TarvoStartupProbe", filledStore);
+    }
     std::vector<double> floor;
     std::vector<double> program;
+    std::vector<double> floorMiB;
+    std::vector<double> programMiB;
     for (auto _ : state) {
-        const long long floorTime = TimeToFirstPaint(bench + "MinimalQtDialog", store);
-        const long long programTime = TimeToFirstPaint(bench + "TarvoStartupProbe", store);
-        if (floorTime < 0 || programTime < 0) {
+        const std::string store =
+            firstRun ? (dir / ("store-" + std::to_string(program.size()) + ".db")).string()
+                     : filledStore;
+        const CLaunch floorRun = TimeToFirstPaint(bench + "MinimalQtDialog", store);
+        const CLaunch programRun = TimeToFirstPaint(bench + "TarvoStartupProbe", store);
+        if (floorRun.nanoseconds < 0 || programRun.nanoseconds < 0) {
             state.SkipWithError("a program did not report its first paint");
             break;
         }
-        floor.push_back(static_cast<double>(floorTime) / 1e6);
-        program.push_back(static_cast<double>(programTime) / 1e6);
-        state.SetIterationTime(static_cast<double>(programTime) / 1e9);
+        floor.push_back(static_cast<double>(floorRun.nanoseconds) / 1e6);
+        program.push_back(static_cast<double>(programRun.nanoseconds) / 1e6);
+        floorMiB.push_back(floorRun.peakMiB);
+        programMiB.push_back(programRun.peakMiB);
+        state.SetIterationTime(static_cast<double>(programRun.nanoseconds) / 1e9);
     }
     std::filesystem::remove_all(dir);
     state.counters["floor_median_ms"] = Median(floor);
     state.counters["tarvo_median_ms"] = Median(program);
     state.counters["ratio"] = Median(program) / Median(floor);
+    state.counters["floor_peak_MiB"] = Median(floorMiB);
+    state.counters["tarvo_peak_MiB"] = Median(programMiB);
+    state.counters["extra_MiB"] = Median(programMiB) - Median(floorMiB);
 }
 
 }  // namespace
 
-BENCHMARK(BM_StartupAgainstFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK_CAPTURE(BM_StartupAgainstFloor, first_run, true)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(31);
+BENCHMARK_CAPTURE(BM_StartupAgainstFloor, filled_store, false)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(31);
 
 BENCHMARK_MAIN();

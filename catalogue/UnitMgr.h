@@ -100,6 +100,8 @@ public:
     std::int32_t m_headerValue = 0;
 
 private:
+    friend class CUnitBatch;  // edits many units in one pass
+
     std::vector<CUnit> m_units;
     int m_modified = 0;
 };

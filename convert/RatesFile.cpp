@@ -7,6 +7,7 @@
 
 #include "catalogue/NumberText.h"
 #include "catalogue/Unit.h"
+#include "catalogue/UnitBatch.h"
 #include "catalogue/UnitMgr.h"
 #include "convert/DoubleText.h"
 #include "convert/TextLines.h"
@@ -200,20 +201,22 @@ bool CRatesFile::ApplyTo(CUnitMgr& catalogue, Outcome& outcome, std::string& err
         }
     }
 
+    CUnitBatch batch(catalogue);
     for (const auto& [unit, coefficient] : perDollar) {
-        const int index = catalogue.FindUnit(type, unit);
-        if (index < 0) {
-            catalogue.AddOrUpdateUnit(CUnit(type, unit, coefficient, 0.0));
+        const int handle = batch.FindUnit(type, unit);
+        if (handle < 0) {
+            batch.AddOrUpdateUnit(CUnit(type, unit, coefficient, 0.0));
             outcome.changes.push_back({unit, std::nullopt, coefficient});
             continue;
         }
-        const double old = catalogue.Units()[static_cast<std::size_t>(index)].m_coefficient;
+        const double old = batch.Unit(handle).m_coefficient;
         if (SameDouble(old, coefficient)) {
             ++outcome.unchanged;
             continue;
         }
-        catalogue.SetCoefficient(index, coefficient);
+        batch.SetCoefficient(handle, coefficient);
         outcome.changes.push_back({unit, old, coefficient});
     }
+    batch.Commit();
     return true;
 }

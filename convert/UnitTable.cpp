@@ -6,9 +6,11 @@
 #include <optional>
 #include <ostream>
 #include <unordered_map>
+#include <utility>
 
 #include "catalogue/NumberText.h"
 #include "catalogue/TextCodec.h"
+#include "catalogue/UnitBatch.h"
 #include "catalogue/UnitMgr.h"
 #include "convert/DoubleText.h"
 #include "convert/TextLines.h"
@@ -22,6 +24,10 @@ constexpr std::array<std::string_view, 4> kColumns = {"type", "unit name", "coef
 /// The name that text stands for; false with error when an escape is bad.
 bool Unescape(std::string_view text, std::string_view column, std::string& name,
               std::string& error) {
+    if (text.find('\\') == std::string_view::npos) {
+        name.assign(text);  // the usual name, with nothing escaped
+        return true;
+    }
     name.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\\') {
@@ -153,31 +159,43 @@ long CUnitTable::Read(std::istream& in, std::vector<Problem>& problems) {
 }
 
 std::vector<const CUnit*> CUnitTable::InsertionOrder() const {
+    // Each unit's type rank is the place of its type's first line; a counting sort by
+    // rank, last first, keeps the table order within a type.
     std::unordered_map<std::string_view, std::size_t> typeRank;
+    std::vector<std::size_t> rank;
+    rank.reserve(m_units.size());
+    std::vector<std::size_t> rankStart;
     for (const CUnit& unit : m_units) {
-        typeRank.try_emplace(unit.m_type, typeRank.size());
+        const auto [entry, added] = typeRank.try_emplace(unit.m_type, typeRank.size());
+        if (added) {
+            rankStart.push_back(0);
+        }
+        rank.push_back(entry->second);
+        ++rankStart[entry->second];
     }
-    std::vector<const CUnit*> order;
-    order.reserve(m_units.size());
-    for (const CUnit& unit : m_units) {
-        order.push_back(&unit);
+    std::size_t start = 0;
+    for (auto count = rankStart.rbegin(); count != rankStart.rend(); ++count) {
+        start += std::exchange(*count, start);
     }
-    std::stable_sort(order.begin(), order.end(), [&typeRank](const CUnit* a, const CUnit* b) {
-        return typeRank.at(a->m_type) > typeRank.at(b->m_type);
-    });
+    std::vector<const CUnit*> order(m_units.size());
+    for (std::size_t i = 0; i < m_units.size(); ++i) {
+        order[rankStart[rank[i]]++] = &m_units[i];
+    }
     return order;
 }
 
 CUnitTable::MergeCount CUnitTable::MergeInto(CUnitMgr& catalogue) const {
     MergeCount count;
+    CUnitBatch batch(catalogue);
+    batch.Reserve(m_units.size());
     for (const CUnit* unit : InsertionOrder()) {
-        const int index = catalogue.FindUnit(unit->m_type, unit->m_name);
-        if (index < 0) {
-            catalogue.AddOrUpdateUnit(*unit);
+        const int handle = batch.FindUnit(unit->m_type, unit->m_name);
+        if (handle < 0) {
+            batch.AddOrUpdateUnit(*unit);
             ++count.added;
             continue;
         }
-        const CUnit& old = catalogue.Units()[static_cast<std::size_t>(index)];
+        const CUnit& old = batch.Unit(handle);
         if (SameDouble(old.m_coefficient, unit->m_coefficient) &&
             SameDouble(old.m_offset, unit->m_offset)) {
             ++count.unchanged;
@@ -186,17 +204,21 @@ CUnitTable::MergeCount CUnitTable::MergeInto(CUnitMgr& catalogue) const {
         // Assignment would take the table's empty time stamp; the unit keeps its own.
         CUnit update(*unit);
         update.m_reservedTime = old.m_reservedTime;
-        catalogue.AddOrUpdateUnit(update);
+        batch.AddOrUpdateUnit(update);
         ++count.updated;
     }
+    batch.Commit();
     return count;
 }
 
 void CUnitTable::ReplaceIn(CUnitMgr& catalogue) const {
     catalogue.RemoveAllUnits();
+    CUnitBatch batch(catalogue);
+    batch.Reserve(m_units.size());
     for (const CUnit* unit : InsertionOrder()) {
-        catalogue.AddOrUpdateUnit(*unit);
+        batch.AddOrUpdateUnit(*unit);
     }
+    batch.Commit();
 }
 
 std::string CUnitTable::Escape(std::string_view name) {
