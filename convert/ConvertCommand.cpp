@@ -11,9 +11,11 @@
 #include <system_error>
 #include <utility>
 
+#include "catalogue/CatalogueBackups.h"
 #include "catalogue/FileError.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/StringList.h"
+#include "convert/BackupList.h"
 #include "convert/DoubleText.h"
 #include "convert/RatesFile.h"
 #include "convert/TextLines.h"
@@ -34,6 +36,7 @@ constexpr std::string_view kUsage =
     "       tarvo-convert [--file PATH] --export\n"
     "       tarvo-convert [--file PATH] --import TSV [--replace]\n"
     "       tarvo-convert [--file PATH] --rates CSV\n"
+    "       tarvo-convert [--file PATH] --backups | --restore N\n"
     "       tarvo-convert --help\n"
     "\n"
     "Converts VALUE from unit FROM to unit TO of the unit type TYPE and prints the\n"
@@ -66,6 +69,12 @@ constexpr std::string_view kUsage =
     "  --rates CSV    update the Currency units from a European Central Bank reference-\n"
     "                 rate file (eurofxref.csv) as units per U.S. dollar, add missing\n"
     "                 currencies, and save the catalogue file\n"
+    "  --backups      list the backups of the catalogue file, newest first: number,\n"
+    "                 time, unit count and path. Before a save replaces the file, it\n"
+    "                 is kept in $XDG_STATE_HOME/tarvo/backups (~/.local/state/...);\n"
+    "                 the newest 10 stay\n"
+    "  --restore N    make backup N of --backups the catalogue file again; the file it\n"
+    "                 replaces is kept as a backup too\n"
     "  --help         print this help\n"
     "\n"
     "VALUE is read as typed text: its longest leading number counts (12kg gives 12,\n"
@@ -104,9 +113,10 @@ CConvertCommand::CConvertCommand(std::vector<std::string> args, std::istream& in
 
 std::span<const CCommandLine::Option> CConvertCommand::Options() {
     static constexpr CCommandLine::Option kOptions[] = {
-        {"help", false},  {"types", false},    {"units", true}, {"batch", false},
-        {"file", true},   {"precision", true}, {"raw", false},  {"export", false},
-        {"import", true}, {"replace", false},  {"rates", true},
+        {"help", false},   {"types", false},    {"units", true}, {"batch", false},
+        {"file", true},    {"precision", true}, {"raw", false},  {"export", false},
+        {"import", true},  {"replace", false},  {"rates", true}, {"backups", false},
+        {"restore", true},
     };
     return kOptions;
 }
@@ -119,6 +129,9 @@ std::span<const CConvertCommand::Command> CConvertCommand::Commands() {
         {"export", {}, &CConvertCommand::RunExport, false},
         {"import", {}, &CConvertCommand::RunImport, true},
         {"rates", {}, &CConvertCommand::RunRates, true},
+        {"backups", {}, &CConvertCommand::RunBackups, false},
+        // The file in place may be damaged: that is when a backup is wanted.
+        {"restore", {}, &CConvertCommand::RunRestore, false},
         {"", kConversionOperands, &CConvertCommand::RunConvert, false},
     };
     return kCommands;
@@ -231,8 +244,13 @@ bool CConvertCommand::LoadCatalogueToChange(std::string& error) {
 }
 
 bool CConvertCommand::SaveCatalogue(std::string& error) {
+    CCatalogueBackups backups;
     try {
-        m_catalogue.SaveToFile(m_cataloguePath);
+        m_catalogue.SaveToFile(m_cataloguePath, &backups);
+        if (!backups.Failure().empty()) {
+            m_err << kProgram << ": warning: no backup of the replaced catalogue was kept: "
+                  << backups.Failure() << '\n';
+        }
         return true;
     } catch (const CFileError& failure) {
         error = "cannot save the catalogue " + std::string(failure.what()) + "; nothing changed";
@@ -439,5 +457,24 @@ int CConvertCommand::RunRates() {
         return Fail(error);
     }
     m_out << report << summary << '\n';
+    return kExitSuccess;
+}
+
+int CConvertCommand::RunBackups() {
+    CBackupList(CCatalogueBackups(), m_cataloguePath).Print(m_out);
+    return kExitSuccess;
+}
+
+int CConvertCommand::RunRestore() {
+    std::string what;
+    std::string error;
+    if (!CBackupList(CCatalogueBackups(), m_cataloguePath)
+             .Load(*m_commandLine.Value("restore"), m_catalogue, what, error)) {
+        return Fail(error + "; nothing changed");
+    }
+    if (!SaveCatalogue(error)) {
+        return Fail(error);
+    }
+    m_out << "restored " << what << " to " << m_cataloguePath << '\n';
     return kExitSuccess;
 }
