@@ -17,6 +17,7 @@
 #include "ui/DlgMain.h"
 #include "ui/DlgOptions.h"
 #include "ui/DlgSolver.h"
+#include "ui/FileChooser.h"
 
 namespace {
 
@@ -121,7 +122,8 @@ const QStringList kUnitsPageChain = {
     QStringLiteral("typeBox"),          QStringLiteral("unitBox"),
     QStringLiteral("coefficientBox"),   QStringLiteral("removeTypeButton"),
     QStringLiteral("updateUnitButton"), QStringLiteral("addUnitButton"),
-    QStringLiteral("removeUnitButton"), QStringLiteral("defaultsButton")};
+    QStringLiteral("removeUnitButton"), QStringLiteral("defaultsButton"),
+    QStringLiteral("importButton"),     QStringLiteral("exportButton")};
 
 /// The application with a last session to reload, so that every control of the main
 /// window is enabled: Distance, yard to foot.
@@ -348,6 +350,8 @@ private slots:
         QTest::newRow("Alt+A") << 'A' << QStringLiteral("addUnitButton");
         QTest::newRow("Alt+R") << 'R' << QStringLiteral("removeUnitButton");
         QTest::newRow("Alt+D") << 'D' << QStringLiteral("defaultsButton");
+        QTest::newRow("Alt+I") << 'I' << QStringLiteral("importButton");
+        QTest::newRow("Alt+E") << 'E' << QStringLiteral("exportButton");
     }
 
     void unitsPageMnemonics() {
@@ -366,7 +370,10 @@ private slots:
             return;
         }
         // A button's mnemonic presses it and leaves the focus where it was. With empty boxes
-        // each button only warns or asks, and the stray-box closer answers No.
+        // each button only warns or asks, and the stray-box closer answers No; a file
+        // dialog is cancelled.
+        CFileChooser::Reset();
+        CFileChooser::SetNextChoice(QString());
         QSignalSpy clicks(button, &QAbstractButton::clicked);
         PressMnemonic(letter);
         QTRY_COMPARE(clicks.count(), 1);
