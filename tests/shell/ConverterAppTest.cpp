@@ -6,9 +6,10 @@
 #include <memory>
 #include <stdexcept>
 
-#include "shell/ConverterApp.h"
 #include "app/WorkspaceSettings.h"
+#include "catalogue/CatalogueBackups.h"
 #include "catalogue/UnitMgr.h"
+#include "shell/ConverterApp.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -140,10 +141,16 @@ void CConverterAppTest::changedCatalogueIsSavedAtExit() {
     QCOMPARE(saved.GetCount(), left);
     QVERIFY(saved.FindBaseUnit("Currency") < 0);
 
-    // The next run reads the file instead of the factory units.
+    // The next run reads the file instead of the factory units, and its save keeps the
+    // file it replaces.
     QVERIFY(m_app.StartUp());
     QCOMPARE(m_app.Catalogue().GetCount(), left);
+    QVERIFY(m_app.Catalogue().RemoveType("Distance"));
     m_app.ShutDown();
+    const auto backups = CCatalogueBackups().List(DataPath().toStdString());
+    QCOMPARE(backups.size(), std::size_t{1});
+    saved.LoadFromFile(backups[0].path);
+    QCOMPARE(saved.GetCount(), left);
 }
 
 void CConverterAppTest::unwritableFileAtExitWarns_data() {
