@@ -1,7 +1,8 @@
 // Catalogue speed: Convert on the factory catalogue, and LoadFromFile, SaveToFile and
 // FillUnitList on generated catalogues of 1 thousand, 100 thousand and 1 million units,
 // spread in equal runs over 10 types. Reading the same file's bytes into a string is
-// measured in the same run as the floor that loading is compared with.
+// measured in the same run as the floor that loading is compared with; the save without a
+// backup is the floor of the save that keeps the file it replaces.
 //
 // Bulk edits: tarvo-convert --import of as many rows, as a merge into the catalogue of
 // that size and with --replace, and --rates on it. Each run of the command alternates
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "catalogue/ArchiveWriter.h"
+#include "catalogue/CatalogueBackups.h"
 #include "catalogue/StringSink.h"
 #include "catalogue/UnitMgr.h"
 #include "catalogue/VectorStringList.h"
@@ -217,6 +219,32 @@ void BM_SaveToFile(benchmark::State& state) {
     SetUnitsProcessed(state);
 }
 
+// A hard link and a look at the backup folder: far below the save itself.
+void BM_SaveToFileKeepingBackup(benchmark::State& state) {
+    CUnitMgr catalogue;
+    catalogue.LoadFromFile(Files().Path(state.range(0)));
+    const std::string target = Files().ScratchPath("saved-with-backup.dat");
+    catalogue.SaveToFile(target);
+    CCatalogueBackups backups(Files().ScratchPath("backups"));
+    for (auto _ : state) {
+        catalogue.SaveToFile(target, &backups);
+    }
+    if (!backups.Failure().empty()) {
+        state.SkipWithError(backups.Failure().c_str());
+    }
+    SetUnitsProcessed(state);
+}
+
+// The backup alone: the link and the rotation of the folder, over the same file each time.
+void BM_KeepBackup(benchmark::State& state) {
+    const std::string& path = Files().Path(state.range(0));
+    const CCatalogueBackups backups(Files().ScratchPath("kept"));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(backups.Keep(path));
+    }
+    SetUnitsProcessed(state);
+}
+
 void BM_FillUnitListOfLastType(benchmark::State& state) {
     CUnitMgr catalogue;
     catalogue.LoadFromFile(Files().Path(state.range(0)));
@@ -234,6 +262,8 @@ void CatalogueSizes(benchmark::internal::Benchmark* benchmark) {
 BENCHMARK(BM_ReadFileBytes)->Apply(CatalogueSizes);
 BENCHMARK(BM_LoadFromFile)->Apply(CatalogueSizes);
 BENCHMARK(BM_SaveToFile)->Apply(CatalogueSizes);
+BENCHMARK(BM_SaveToFileKeepingBackup)->Apply(CatalogueSizes);
+BENCHMARK(BM_KeepBackup)->Apply(CatalogueSizes);
 BENCHMARK(BM_FillUnitListOfLastType)->Apply(CatalogueSizes);
 
 /// Wall and processor seconds from one point of the run on.

@@ -103,7 +103,7 @@ void CSafeFileWriter::Write(std::string_view bytes) {
     }
 }
 
-void CSafeFileWriter::Commit() {
+void CSafeFileWriter::Commit(const std::function<void(const std::string&)>& beforeReplace) {
     if (m_fd < 0) {
         throw CFileError(m_path, "the file is already closed");
     }
@@ -113,6 +113,9 @@ void CSafeFileWriter::Commit() {
     const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0) {
         ThrowSystemError(m_path, errno);
+    }
+    if (beforeReplace && ::access(m_target.c_str(), F_OK) == 0) {
+        beforeReplace(m_target);
     }
     if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
         ThrowSystemError(m_path, errno);

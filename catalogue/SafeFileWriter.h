@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,7 +19,10 @@ public:
     ~CSafeFileWriter() override;
 
     void Write(std::string_view bytes) override;
-    void Commit();
+    /// Makes the written bytes the file. beforeReplace, when given, is called with the
+    /// target's path once the bytes are safe on disk and just before they replace an
+    /// existing target, while that file is still there.
+    void Commit(const std::function<void(const std::string&)>& beforeReplace = {});
 
 private:
     std::string m_path;

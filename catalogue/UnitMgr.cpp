@@ -14,6 +14,7 @@
 
 #include "catalogue/ArchiveReader.h"
 #include "catalogue/ArchiveWriter.h"
+#include "catalogue/CatalogueBackups.h"
 #include "catalogue/FactoryUnits.h"
 #include "catalogue/FileError.h"
 #include "catalogue/SafeFileWriter.h"
@@ -289,12 +290,16 @@ void CUnitMgr::LoadFromBytes(const std::string& bytes, const std::string& name) 
     Serialize(archive);
 }
 
-void CUnitMgr::SaveToFile(const std::string& path) const {
+void CUnitMgr::SaveToFile(const std::string& path, CCatalogueBackups* backups) const {
     CSafeFileWriter file(path);
     CArchiveWriter archive(file);
     Serialize(archive);
     archive.Flush();
-    file.Commit();
+    if (backups == nullptr) {
+        file.Commit();
+        return;
+    }
+    file.Commit([backups](const std::string& replaced) { backups->KeepBeforeSave(replaced); });
 }
 
 std::string CUnitMgr::SaveToBytes() const {

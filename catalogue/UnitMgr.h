@@ -8,6 +8,7 @@
 #include "catalogue/Unit.h"
 
 class CArchiveReader;
+class CCatalogueBackups;
 class CArchiveWriter;
 class CStringList;
 
@@ -74,8 +75,9 @@ public:
     /// Same as LoadFromFile, from bytes in memory (file name used in messages only).
     void LoadFromBytes(const std::string& bytes, const std::string& name = "<memory>");
     /// Writes the catalogue to a temporary file beside path, syncs it and renames it over
-    /// path, so a failure never leaves a damaged file. Throws CFileError on failure.
-    void SaveToFile(const std::string& path) const;
+    /// path, so a failure never leaves a damaged file. Throws CFileError on failure. With
+    /// backups, the file a save replaces is kept there first (see KeepBeforeSave).
+    void SaveToFile(const std::string& path, CCatalogueBackups* backups = nullptr) const;
     /// The exact bytes SaveToFile writes.
     std::string SaveToBytes() const;
     /// Reads header and units; on failure the units are emptied and the error rethrown.

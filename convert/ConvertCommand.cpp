@@ -11,9 +11,11 @@
 #include <system_error>
 #include <utility>
 
+#include "catalogue/CatalogueBackups.h"
 #include "catalogue/FileError.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/VectorStringList.h"
+#include "convert/BackupList.h"
 #include "convert/CommandReport.h"
 #include "convert/DoubleText.h"
 #include "convert/RatesFile.h"
@@ -38,9 +40,10 @@ CConvertCommand::CConvertCommand(std::vector<std::string> args, std::istream& in
 
 std::span<const CCommandLine::Option> CConvertCommand::Options() {
     static constexpr CCommandLine::Option kOptions[] = {
-        {"help", false},  {"types", false},    {"units", true}, {"batch", false},
-        {"file", true},   {"precision", true}, {"raw", false},  {"export", false},
-        {"import", true}, {"replace", false},  {"rates", true},
+        {"help", false},   {"types", false},    {"units", true}, {"batch", false},
+        {"file", true},    {"precision", true}, {"raw", false},  {"export", false},
+        {"import", true},  {"replace", false},  {"rates", true}, {"backups", false},
+        {"restore", true},
     };
     return kOptions;
 }
@@ -53,6 +56,9 @@ std::span<const CConvertCommand::Command> CConvertCommand::Commands() {
         {"export", {}, &CConvertCommand::RunExport, false},
         {"import", {}, &CConvertCommand::RunImport, true},
         {"rates", {}, &CConvertCommand::RunRates, true},
+        {"backups", {}, &CConvertCommand::RunBackups, false},
+        // The file in place may be damaged: that is when a backup is wanted.
+        {"restore", {}, &CConvertCommand::RunRestore, false},
         {"", kConversionOperands, &CConvertCommand::RunConvert, false},
     };
     return kCommands;
@@ -165,8 +171,13 @@ bool CConvertCommand::LoadCatalogueToChange(std::string& error) {
 }
 
 bool CConvertCommand::SaveCatalogue(std::string& error) {
+    CCatalogueBackups backups;
     try {
-        m_catalogue.SaveToFile(m_cataloguePath);
+        m_catalogue.SaveToFile(m_cataloguePath, &backups);
+        if (!backups.Failure().empty()) {
+            m_err << kProgram << ": warning: no backup of the replaced catalogue was kept: "
+                  << backups.Failure() << '\n';
+        }
         return true;
     } catch (const CFileError& failure) {
         error = "cannot save the catalogue " + std::string(failure.what()) + "; nothing changed";
@@ -348,5 +359,24 @@ int CConvertCommand::RunRates() {
         return Fail(error);
     }
     m_out << report << summary << '\n';
+    return kExitSuccess;
+}
+
+int CConvertCommand::RunBackups() {
+    CBackupList(CCatalogueBackups(), m_cataloguePath).Print(m_out);
+    return kExitSuccess;
+}
+
+int CConvertCommand::RunRestore() {
+    std::string what;
+    std::string error;
+    if (!CBackupList(CCatalogueBackups(), m_cataloguePath)
+             .Load(*m_commandLine.Value("restore"), m_catalogue, what, error)) {
+        return Fail(error + "; nothing changed");
+    }
+    if (!SaveCatalogue(error)) {
+        return Fail(error);
+    }
+    m_out << "restored " << what << " to " << m_cataloguePath << '\n';
     return kExitSuccess;
 }

@@ -45,6 +45,8 @@ private:
     int RunExport();
     int RunImport();
     int RunRates();
+    int RunBackups();
+    int RunRestore();
 
     /// The command the options select, or nullptr (with error set) when they select several.
     const Command* SelectCommand(std::string& error) const;

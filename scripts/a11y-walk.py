@@ -44,6 +44,8 @@ EXPECTED_NAMES = {
         "Add Unit",
         "Remove Unit",
         "Defaults",
+        "Import units",
+        "Export units",
     ],
     "Tarvo Help": ["Close", "Help text"],
 }

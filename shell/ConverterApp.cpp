@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/WorkspaceSettings.h"
+#include "catalogue/CatalogueBackups.h"
 #include "catalogue/FileError.h"
 #include "catalogue/UnitMgr.h"
 #include "ui/DlgAbout.h"
@@ -145,9 +146,11 @@ void CConverterApp::LoadCatalogue() {
 }
 
 void CConverterApp::SaveCatalogue() {
+    // The file a save replaces is kept; a backup that fails is not worth a word here.
+    CCatalogueBackups backups;
     for (;;) {
         try {
-            m_catalogue->SaveToFile(m_settings->m_workspaceFile);
+            m_catalogue->SaveToFile(m_settings->m_workspaceFile, &backups);
             return;
         } catch (const CFileError& error) {
             if (CMessageBox::Show(nullptr, CMessageBox::Icon::Exclamation, CannotSaveText(error),

@@ -1,16 +1,22 @@
 #include "ui/DlgOptionsUnits.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <cmath>
 #include <string>
 #include <utility>
 
+#include "catalogue/FileError.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/UnitMgr.h"
 #include "ui/AppContext.h"
 #include "ui/ComboStringList.h"
 #include "ui/DataExchange.h"
+#include "ui/FileChooser.h"
 #include "ui/MessageBox.h"
 #include "ui_DlgOptionsUnits.h"
 
@@ -69,6 +75,22 @@ void ListName(QComboBox* box, const QString& name) {
     }
 }
 
+QString TableFilter() {
+    return CDlgOptionsUnits::tr("Unit tables (*.tsv *.txt)") + QStringLiteral(";;") +
+           CDlgOptionsUnits::tr("All files (*)");
+}
+
+/// Where Import starts: the unit sets installed beside the program, or those of the
+/// source tree when it runs from its build tree; the home folder when there are none.
+QString UnitSetFolder() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(programFolder) == QFileInfo(QStringLiteral(TARVO_BINARY_DIR))) {
+        return QStringLiteral(TARVO_SOURCE_DIR "/share/tarvo/units");
+    }
+    const QString installed = QDir::cleanPath(programFolder + "/../share/tarvo/units");
+    return QFileInfo(installed).isDir() ? installed : QDir::homePath();
+}
+
 // Takes a box's text into its field; the field keeps an overlong text, as typed.
 bool TakeText(QWidget* box, const QString& text, QString& field) {
     field = text;
@@ -110,6 +132,8 @@ CDlgOptionsUnits::CDlgOptionsUnits(CAppContext& app, QWidget* parent)
     connect(m_ui->addUnitButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnAddUnit);
     connect(m_ui->removeUnitButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnRemoveUnit);
     connect(m_ui->defaultsButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnDefaults);
+    connect(m_ui->importButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnImport);
+    connect(m_ui->exportButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnExport);
 }
 
 CDlgOptionsUnits::~CDlgOptionsUnits() = default;
@@ -227,6 +251,10 @@ void CDlgOptionsUnits::OnDefaults() {
     }
     m_catalogue->RemoveAllUnits();
     m_catalogue->AddFactoryUnits();
+    ShowFreshLists();
+}
+
+void CDlgOptionsUnits::ShowFreshLists() {
     m_typeText.clear();
     m_unitText.clear();
     m_coefficientText.clear();
@@ -234,6 +262,84 @@ void CDlgOptionsUnits::OnDefaults() {
     ClearList(m_ui->unitBox);
     FillTypeList();
     WriteOut();
+}
+
+void CDlgOptionsUnits::OnImport() {
+    const QString path =
+        CFileChooser::ChooseFileToOpen(this, tr("Import Units"), UnitSetFolder(), TableFilter());
+    if (path.isEmpty()) {
+        return;
+    }
+    CUnitTable table;
+    const CUnitTableFile::Outcome outcome =
+        CUnitTableFile::Read(QFile::encodeName(path).toStdString(), table);
+    if (outcome.fault != CUnitTableFile::Fault::kNone) {
+        Warn(tr("The units in %1 could not be imported.\n\n%2\n\nYour units are unchanged.")
+                 .arg(QDir::toNativeSeparators(path), ImportFaultText(outcome)));
+        return;
+    }
+    const CUnitTable::MergeCount count = table.MergeInto(*m_catalogue);
+    ShowFreshLists();
+    CMessageBox::Show(this, CMessageBox::Icon::Information,
+                      tr("Added %1 units and updated %2 units from %3.")
+                          .arg(count.added)
+                          .arg(count.updated)
+                          .arg(QFileInfo(path).fileName()));
+}
+
+void CDlgOptionsUnits::OnExport() {
+    const QString path = CFileChooser::ChooseFileToSave(
+        this, tr("Export Units"), QDir::home().filePath(QStringLiteral("Tarvo units.tsv")),
+        TableFilter());
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        CUnitTableFile::Write(QFile::encodeName(path).toStdString(), m_catalogue->Units());
+    } catch (const CFileError& error) {
+        Warn(tr("Your units could not be exported to %1.\n\n%2.")
+                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error.Reason())));
+    }
+}
+
+void CDlgOptionsUnits::Warn(const QString& text) {
+    CMessageBox::Show(this, CMessageBox::Icon::Exclamation, text);
+}
+
+QString CDlgOptionsUnits::ImportFaultText(const CUnitTableFile::Outcome& outcome) {
+    using Fault = CUnitTableFile::Fault;
+    switch (outcome.fault) {
+        case Fault::kNone:
+            break;
+        case Fault::kFolder:
+            return tr("It is a folder, not a file.");
+        case Fault::kNotAFile:
+            return tr("It is not a file but a pipe, a device or a socket.");
+        case Fault::kCannotOpen:
+            return tr("It cannot be opened: %1.").arg(QString::fromLocal8Bit(outcome.systemReason));
+        case Fault::kCannotRead:
+            return tr("It cannot be read: %1.").arg(QString::fromLocal8Bit(outcome.systemReason));
+        case Fault::kTooLarge:
+            return tr("It is larger than %1 MiB, too large for a unit table.")
+                .arg(CUnitTableFile::kMaxBytes >> 20);
+        case Fault::kEmpty:
+            return tr("It is empty.");
+        case Fault::kBinary:
+            return tr("It is not a text file.");
+        case Fault::kNotUtf8:
+            return tr("Line %1 is not UTF-8 text.").arg(outcome.line);
+        case Fault::kBadLines:
+            break;
+    }
+    QStringList lines;
+    for (const CUnitTable::Problem& problem : outcome.problems) {
+        lines << tr("Line %1: %2.").arg(problem.line).arg(QString::fromStdString(problem.message));
+    }
+    const long more = outcome.badLines - static_cast<long>(outcome.problems.size());
+    if (more > 0) {
+        lines << tr("%1 more bad lines.").arg(more);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 bool CDlgOptionsUnits::CheckNames(bool needUnit) {

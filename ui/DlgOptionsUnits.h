@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "convert/UnitTableFile.h"
+
 class CAppContext;
 class CUnitMgr;
 
@@ -40,6 +42,16 @@ private:
     void OnAddUnit();
     void OnRemoveUnit();
     void OnDefaults();
+    /// Adds the units of a table file the user chooses, or updates those it shares with
+    /// the working catalogue, as tarvo-convert --import does; a bad file changes nothing.
+    void OnImport();
+    /// Writes the working catalogue to a table file the user chooses.
+    void OnExport();
+    /// After the catalogue changed wholesale: empty boxes, the type list filled anew.
+    void ShowFreshLists();
+    void Warn(const QString& text);
+    /// Why a file could not be imported, in a few lines.
+    static QString ImportFaultText(const CUnitTableFile::Outcome& outcome);
 
     /// A type typed or chosen: takes the type box's text as the type, shows its base unit
     /// and lists its units; the unit box starts empty, the coefficient box stays.

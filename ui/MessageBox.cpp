@@ -27,6 +27,8 @@ QMessageBox::Icon ToQtIcon(CMessageBox::Icon icon) {
             return QMessageBox::Warning;
         case CMessageBox::Icon::Question:
             return QMessageBox::Question;
+        case CMessageBox::Icon::Information:
+            return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }

@@ -11,7 +11,7 @@ class QWidget;
 /// box in advance instead of a person clicking it.
 class CMessageBox {
 public:
-    enum class Icon { Stop, Exclamation, Question };
+    enum class Icon { Stop, Exclamation, Question, Information };
     enum class Buttons { Ok, YesNo, RetryCancel };
 
     /// Shows a modal box with the application's name as caption and returns the button

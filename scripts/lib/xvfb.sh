@@ -27,11 +27,12 @@ xvfb_start() {  # xvfb_start <screen geometry, as 1024x768x24>
     export DISPLAY=":$display"
 }
 
-# Starts the program in run dir with its settings under config dir and its output in log,
-# and stores its process id in the variable named first. It is killed on exit if still
-# running.
+# Starts the program in run dir with its settings under config dir (and its catalogue
+# backups there too, unless XDG_STATE_HOME is set) and its output in log, and stores its
+# process id in the variable named first. It is killed on exit if still running.
 start_tarvo() {  # start_tarvo <pid variable> <program> <run dir> <config dir> <log>
-    (cd "$3" && exec env XDG_CONFIG_HOME="$4" "$2") >"$5" 2>&1 &
+    (cd "$3" && exec env XDG_CONFIG_HOME="$4" XDG_STATE_HOME="${XDG_STATE_HOME:-$4/state}" \
+        "$2") >"$5" 2>&1 &
     on_exit "kill $! 2>/dev/null"
     printf -v "$1" '%s' "$!"
 }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/WorkspaceSettings.h"
+#include "catalogue/CatalogueBackups.h"
 #include "catalogue/UnitMgr.h"
 #include "shell/ConverterApp.h"
 #include "tests/support/WindowTestSupport.h"
@@ -138,10 +139,16 @@ void CConverterAppTest::changedCatalogueIsSavedAtExit() {
     QCOMPARE(saved.GetCount(), left);
     QVERIFY(saved.FindBaseUnit("Currency") < 0);
 
-    // The next run reads the file instead of the factory units.
+    // The next run reads the file instead of the factory units, and its save keeps the
+    // file it replaces.
     QVERIFY(m_app.StartUp());
     QCOMPARE(m_app.Catalogue().GetCount(), left);
+    QVERIFY(m_app.Catalogue().RemoveType("Distance"));
     m_app.ShutDown();
+    const auto backups = CCatalogueBackups().List(DataPath().toStdString());
+    QCOMPARE(backups.size(), std::size_t{1});
+    saved.LoadFromFile(backups[0].path);
+    QCOMPARE(saved.GetCount(), left);
 }
 
 void CConverterAppTest::unwritableFileAtExitWarns_data() {

@@ -17,6 +17,7 @@
 #include "ui/DlgMain.h"
 #include "ui/DlgOptions.h"
 #include "ui/DlgSolver.h"
+#include "ui/FileChooser.h"
 
 namespace {
 
@@ -111,7 +112,8 @@ const QStringList kUnitsPageChain = {
     QStringLiteral("typeBox"),          QStringLiteral("unitBox"),
     QStringLiteral("coefficientBox"),   QStringLiteral("removeTypeButton"),
     QStringLiteral("updateUnitButton"), QStringLiteral("addUnitButton"),
-    QStringLiteral("removeUnitButton"), QStringLiteral("defaultsButton")};
+    QStringLiteral("removeUnitButton"), QStringLiteral("defaultsButton"),
+    QStringLiteral("importButton"),     QStringLiteral("exportButton")};
 
 /// Gives the application a last session to reload, so that every control of the main
 /// window is enabled: Distance, yard to foot.
@@ -337,6 +339,8 @@ private slots:
         QTest::newRow("Alt+A") << 'A' << QStringLiteral("addUnitButton");
         QTest::newRow("Alt+R") << 'R' << QStringLiteral("removeUnitButton");
         QTest::newRow("Alt+D") << 'D' << QStringLiteral("defaultsButton");
+        QTest::newRow("Alt+I") << 'I' << QStringLiteral("importButton");
+        QTest::newRow("Alt+E") << 'E' << QStringLiteral("exportButton");
     }
 
     void unitsPageMnemonics() {
@@ -355,7 +359,10 @@ private slots:
             return;
         }
         // A button's mnemonic presses it and leaves the focus where it was. With empty boxes
-        // each button only warns or asks, and the stray-box closer answers No.
+        // each button only warns or asks, and the stray-box closer answers No; a file
+        // dialog is cancelled.
+        CFileChooser::Reset();
+        CFileChooser::SetNextChoice(QString());
         QSignalSpy clicks(button, &QAbstractButton::clicked);
         PressMnemonic(letter);
         QTRY_COMPARE(clicks.count(), 1);
