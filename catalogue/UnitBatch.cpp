@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <iterator>
 #include <utility>
 
 #include "catalogue/HugePages.h"
