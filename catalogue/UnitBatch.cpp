@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <functional>
-#include <iterator>
 #include <utility>
 
+#include "catalogue/HugePages.h"
 #include "catalogue/UnitMgr.h"
 
 std::size_t CUnitBatch::TypeHash::operator()(std::string_view type) const noexcept {
@@ -58,8 +58,14 @@ void CUnitBatch::SetCoefficient(int handle, double coefficient) {
 }
 
 void CUnitBatch::Reserve(std::size_t additions) {
-    m_added.reserve(m_added.size() + additions);
-    m_catalogueUnits.reserve(m_count + m_added.capacity());
+    if (m_added.size() + additions > m_added.capacity()) {
+        m_added.reserve(m_added.size() + additions);
+        AdviseHugePages(m_added.data(), m_added.capacity() * sizeof(CUnit));
+    }
+    if (m_count + m_added.capacity() > m_catalogueUnits.capacity()) {
+        m_catalogueUnits.reserve(m_count + m_added.capacity());
+        AdviseHugePages(m_catalogueUnits.data(), m_catalogueUnits.capacity() * sizeof(CUnit));
+    }
 }
 
 bool CUnitBatch::AddOrUpdateUnit(const CUnit& unit) {
@@ -173,8 +179,10 @@ std::size_t CUnitBatch::Probe(std::size_t hash, std::string_view type,
 
 void CUnitBatch::Index(std::size_t handle, std::size_t typeHash) {
     if (2 * (m_slotsUsed + 1) > m_slots.size()) {
-        const std::vector<Slot> old = std::exchange(
-            m_slots, std::vector<Slot>(std::max<std::size_t>(16, 2 * m_slots.size())));
+        const std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>());
+        m_slots.reserve(std::max<std::size_t>(16, 2 * old.size()));
+        AdviseHugePages(m_slots.data(), m_slots.capacity() * sizeof(Slot));
+        m_slots.resize(m_slots.capacity());
         const std::size_t mask = m_slots.size() - 1;
         for (const Slot& slot : old) {
             if (slot.handle != kEmpty) {

@@ -1,7 +1,6 @@
 #include "catalogue/UnitMgr.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include "catalogue/CatalogueBackups.h"
 #include "catalogue/FactoryUnits.h"
 #include "catalogue/FileError.h"
+#include "catalogue/HugePages.h"
 #include "catalogue/SafeFileWriter.h"
 #include "catalogue/StringList.h"
 #include "catalogue/StringSink.h"
@@ -30,21 +30,6 @@ constexpr std::size_t kMinUnitRecordBytes = 3 * 1 + 8 + 8 + 4 + 4;
 
 std::size_t ToSize(int index) {
     return static_cast<std::size_t>(index);
-}
-
-/// Asks the kernel to back a large block that is not yet touched with 2 MiB pages. A
-/// catalogue of a million units fills over 150 MB, and with small pages the page faults
-/// cost several times the reading itself. Only a hint: where huge pages are off it
-/// changes nothing.
-void AdviseHugePages(const void* data, std::size_t bytes) {
-    constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
-    const auto start = reinterpret_cast<std::uintptr_t>(data);
-    // Only whole huge pages inside the block, so no neighbouring allocation is touched.
-    const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t last = (start + bytes) & ~(kHugePage - 1);
-    if (last > first) {
-        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-    }
 }
 
 /// The whole content of a file, read straight into a buffer of the file's size.
