@@ -1,0 +1,73 @@
+#include "convert/RatesXml.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "convert/RatesFile.h"
+#include "tests/convert/CommandRun.h"
+
+namespace {
+
+const std::string kDailyXml = TARVO_TEST_DATA "/eurofxref-daily.xml";
+
+TEST(RatesXml, ReadsTheDailyFileLikeItsCsvForm) {
+    std::ifstream xml(kDailyXml, std::ios::binary);
+    std::ifstream csv(TARVO_TEST_DATA "/eurofxref-sample.csv", std::ios::binary);
+    CRatesFile fromXml;
+    CRatesFile fromCsv;
+    std::string error;
+    ASSERT_TRUE(fromXml.Read(xml, error)) << error;
+    ASSERT_TRUE(fromCsv.Read(csv, error)) << error;
+    EXPECT_EQ(fromXml.Date(), "2026-12-08");
+    ASSERT_EQ(fromXml.Rates().size(), fromCsv.Rates().size());
+    for (std::size_t i = 0; i < fromXml.Rates().size(); ++i) {
+        EXPECT_EQ(fromXml.Rates()[i].code, fromCsv.Rates()[i].code);
+        EXPECT_EQ(fromXml.Rates()[i].perEuro, fromCsv.Rates()[i].perEuro) << i;
+    }
+    EXPECT_EQ(fromXml.Rates().back().code, "EUR");
+}
+
+TEST(RatesXml, TakesTheNewestDayAndAnyPrefix) {
+    // A history file lists the newest day first; a byte order mark and blanks may lead.
+    std::istringstream in(
+        "\xEF\xBB\xBF \n<e:Envelope xmlns:e='urn:x'><e:Cube><e:Cube time='2026-12-08'>"
+        "<e:Cube currency='USD' rate='1.25'/><!-- note --><e:Cube currency='EUR' rate='1'/>"
+        "</e:Cube><e:Cube time='2026-12-07'><e:Cube currency='USD' rate='9'/></e:Cube>"
+        "</e:Cube></e:Envelope>");
+    CRatesFile rates;
+    std::string error;
+    ASSERT_TRUE(rates.Read(in, error)) << error;
+    EXPECT_EQ(rates.Date(), "2026-12-08");
+    ASSERT_EQ(rates.Rates().size(), 2U);
+    EXPECT_EQ(rates.Rates()[0].perEuro, 1.25);
+    EXPECT_EQ(rates.Rates()[1].code, "EUR");
+}
+
+TEST(RatesXml, TellsTheFormsApartByContent) {
+    EXPECT_TRUE(CRatesXml::LooksLikeXml("<?xml?>"));
+    EXPECT_TRUE(CRatesXml::LooksLikeXml("\xEF\xBB\xBF\r\n\t<Envelope/>"));
+    EXPECT_FALSE(CRatesXml::LooksLikeXml("Date, USD\n"));
+    EXPECT_FALSE(CRatesXml::LooksLikeXml("\xEF\xBB\xBF"));
+    EXPECT_FALSE(CRatesXml::LooksLikeXml(""));
+}
+
+class RatesCommand : public ScratchDirTest {};
+
+TEST_F(RatesCommand, TakesTheXmlAsItTakesTheCsv) {
+    const std::string fromXml = (m_dir / "xml.Dat").string();
+    const std::string fromCsv = (m_dir / "csv.Dat").string();
+    const Outcome xml = RunCommand({"--file", fromXml, "--rates", kDailyXml});
+    const Outcome csv =
+        RunCommand({"--file", fromCsv, "--rates", TARVO_TEST_DATA "/eurofxref-sample.csv"});
+    ASSERT_EQ(xml.status, 0) << xml.err;
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_NE(xml.out.find("Currency at the rates of 2026-12-08: updated 18, added 12"),
+              std::string::npos)
+        << xml.out;
+    EXPECT_EQ(ReadFile(fromXml), ReadFile(fromCsv));
+}
+
+}  // namespace
