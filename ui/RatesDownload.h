@@ -38,6 +38,7 @@ public:
     void Start(const QUrl& url);
     /// Stops the download in progress; it fails with a message that says so.
     void Cancel();
+    /// Whether a download is under way.
     bool IsRunning() const { return !m_reply.isNull(); }
     /// Tests: a shorter time limit than kTimeout.
     void SetTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }

@@ -1,8 +1,5 @@
-#include "convert/RatesXml.h"
-
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -12,23 +9,6 @@
 namespace {
 
 const std::string kDailyXml = TARVO_TEST_DATA "/eurofxref-daily.xml";
-
-TEST(RatesXml, ReadsTheDailyFileLikeItsCsvForm) {
-    std::ifstream xml(kDailyXml, std::ios::binary);
-    std::ifstream csv(TARVO_TEST_DATA "/eurofxref-sample.csv", std::ios::binary);
-    CRatesFile fromXml;
-    CRatesFile fromCsv;
-    std::string error;
-    ASSERT_TRUE(fromXml.Read(xml, error)) << error;
-    ASSERT_TRUE(fromCsv.Read(csv, error)) << error;
-    EXPECT_EQ(fromXml.Date(), "2026-12-08");
-    ASSERT_EQ(fromXml.Rates().size(), fromCsv.Rates().size());
-    for (std::size_t i = 0; i < fromXml.Rates().size(); ++i) {
-        EXPECT_EQ(fromXml.Rates()[i].code, fromCsv.Rates()[i].code);
-        EXPECT_EQ(fromXml.Rates()[i].perEuro, fromCsv.Rates()[i].perEuro) << i;
-    }
-    EXPECT_EQ(fromXml.Rates().back().code, "EUR");
-}
 
 TEST(RatesXml, TakesTheNewestDayAndAnyPrefix) {
     // A history file lists the newest day first; a byte order mark and blanks may lead.
@@ -44,14 +24,6 @@ TEST(RatesXml, TakesTheNewestDayAndAnyPrefix) {
     ASSERT_EQ(rates.Rates().size(), 2U);
     EXPECT_EQ(rates.Rates()[0].perEuro, 1.25);
     EXPECT_EQ(rates.Rates()[1].code, "EUR");
-}
-
-TEST(RatesXml, TellsTheFormsApartByContent) {
-    EXPECT_TRUE(CRatesXml::LooksLikeXml("<?xml?>"));
-    EXPECT_TRUE(CRatesXml::LooksLikeXml("\xEF\xBB\xBF\r\n\t<Envelope/>"));
-    EXPECT_FALSE(CRatesXml::LooksLikeXml("Date, USD\n"));
-    EXPECT_FALSE(CRatesXml::LooksLikeXml("\xEF\xBB\xBF"));
-    EXPECT_FALSE(CRatesXml::LooksLikeXml(""));
 }
 
 class RatesCommand : public ScratchDirTest {};
