@@ -38,6 +38,7 @@ CDlgRates::CDlgRates(CUnitMgr& catalogue, const QUrl& source, QWidget* parent)
     bold.setBold(true);
     m_ui->sourceLabel->setFont(bold);
     m_ui->changesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->changesTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_ui->downloadButton, &QPushButton::clicked, this, &CDlgRates::OnDownload);
     connect(m_ui->fromFileButton, &QPushButton::clicked, this, &CDlgRates::OnFromFile);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &CDlgRates::OnCancel);
