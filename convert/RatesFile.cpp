@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <istream>
+#include <iterator>
+#include <sstream>
 #include <utility>
 
 #include "catalogue/NumberText.h"
@@ -10,6 +12,7 @@
 #include "catalogue/UnitBatch.h"
 #include "catalogue/UnitMgr.h"
 #include "convert/DoubleText.h"
+#include "convert/RatesXml.h"
 #include "convert/TextLines.h"
 
 namespace {
@@ -99,6 +102,31 @@ std::string LinePrefix(const CTextLines& lines) {
 }  // namespace
 
 bool CRatesFile::Read(std::istream& in, std::string& error) {
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::istringstream csv(text);
+    const bool read = CRatesXml::LooksLikeXml(text) ? CRatesXml::Read(text, m_date, m_rates, error)
+                                                    : ReadCsv(csv, error);
+    if (read && m_date.empty()) {
+        error = "the rates file gives no date for its rates";
+    }
+    if (!read || m_date.empty()) {
+        m_date.clear();
+        m_rates.clear();
+        return false;
+    }
+    if (std::none_of(m_rates.begin(), m_rates.end(),
+                     [](const Rate& rate) { return rate.code == kEuroCode; })) {
+        m_rates.push_back({std::string(kEuroCode), 1.0});
+    }
+    return true;
+}
+
+bool CRatesFile::ReadRate(std::string_view text, double& perEuro) {
+    return DoubleText::Read(text, perEuro) == DoubleText::ReadResult::kNumber &&
+           std::isfinite(perEuro) && perEuro > 0.0;
+}
+
+bool CRatesFile::ReadCsv(std::istream& in, std::string& error) {
     m_date.clear();
     m_rates.clear();
     CTextLines lines(in);
@@ -136,20 +164,14 @@ bool CRatesFile::Read(std::istream& in, std::string& error) {
         Rate rate{std::string(codes[i]), std::nullopt};
         double perEuro = 0.0;
         if (fields[i] != kNoRate) {
-            if (DoubleText::Read(fields[i], perEuro) != DoubleText::ReadResult::kNumber ||
-                !std::isfinite(perEuro) || perEuro <= 0.0) {
+            if (!ReadRate(fields[i], perEuro)) {
                 error = LinePrefix(lines) + "the rate of " + rate.code + " '" +
                         std::string(fields[i]) + "' is not a positive number";
-                m_rates.clear();
                 return false;
             }
             rate.perEuro = perEuro;
         }
         m_rates.push_back(std::move(rate));
-    }
-    if (std::none_of(m_rates.begin(), m_rates.end(),
-                     [](const Rate& rate) { return rate.code == kEuroCode; })) {
-        m_rates.push_back({std::string(kEuroCode), 1.0});
     }
     return true;
 }

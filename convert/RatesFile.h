@@ -8,9 +8,10 @@
 
 class CUnitMgr;
 
-/// A daily reference-rate file of the European Central Bank (eurofxref.csv): a line
-/// "Date, USD, JPY, ..." of currency codes and a line "8 December 2026, 1.0512, ..." of
-/// rates in units of the currency per euro, "N/A" where there is none. Fields are
+/// A daily reference-rate file of the European Central Bank, as XML (eurofxref-daily.xml,
+/// read by CRatesXml) or as CSV (eurofxref.csv), told apart by content. The CSV form is a
+/// line "Date, USD, JPY, ..." of currency codes and a line "8 December 2026, 1.0512, ..."
+/// of rates in units of the currency per euro, "N/A" where there is none. Fields are
 /// separated by commas with optional blanks, and a trailing comma is allowed. Of a file
 /// with several days (eurofxref-hist.csv) the first day counts, which is the newest.
 class CRatesFile {
@@ -41,11 +42,15 @@ public:
         std::vector<std::string> unknownCodes;  ///< codes with a rate but no unit name
     };
 
-    /// Reads the file; false with error (naming the line) when it is not a rate file.
-    /// The euro itself is added as a currency with rate 1 when the file does not list it.
+    /// Reads the file in either form; false with error (naming the line of a CSV file) when
+    /// it is not a rate file or gives no date. The euro itself is added as a currency with
+    /// rate 1 when the file does not list it.
     bool Read(std::istream& in, std::string& error);
     const std::string& Date() const { return m_date; }
     const std::vector<Rate>& Rates() const { return m_rates; }
+
+    /// Reads the text of one rate: a finite number above zero; false for anything else.
+    static bool ReadRate(std::string_view text, double& perEuro);
 
     /// The catalogue's unit name for an ISO 4217 code, or empty text for an unknown code.
     static std::string_view UnitName(std::string_view code);
@@ -57,6 +62,8 @@ public:
     bool ApplyTo(CUnitMgr& catalogue, Outcome& outcome, std::string& error) const;
 
 private:
+    bool ReadCsv(std::istream& in, std::string& error);
+
     std::string m_date;
     std::vector<Rate> m_rates;
 };

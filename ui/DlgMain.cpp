@@ -17,6 +17,7 @@
 #include "ui/DlgOptions.h"
 #include "ui/DlgOptionsGeneral.h"
 #include "ui/DlgOptionsUnits.h"
+#include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
 #include "ui/StayOnTop.h"
 #include "ui_DlgMain.h"
@@ -93,6 +94,7 @@ void CDlgMain::ConnectControls() {
     connect(m_ui->toNumberBox, &QLineEdit::textEdited, this, &CDlgMain::Recompute);
     connect(m_ui->actionExit, &QAction::triggered, this, &CDlgMain::accept);
     connect(m_ui->actionOptions, &QAction::triggered, this, &CDlgMain::OnOptions);
+    connect(m_ui->actionRates, &QAction::triggered, this, &CDlgMain::OnRates);
     connect(m_ui->actionSolver, &QAction::triggered, this, &CDlgMain::OnSolver);
     connect(m_ui->actionCalculator, &QAction::triggered, this, &CDlgMain::OnCalculator);
     connect(m_ui->actionContents, &QAction::triggered, this, [this] { m_app.OnHelp(); });
@@ -240,7 +242,20 @@ void CDlgMain::OnOptions() {
         FillTypeList();
         FillUnitLists();
     }
-    // Types and units that are gone drop out of the model, and so do their numbers.
+    KeepWhatStillExists();
+}
+
+void CDlgMain::OnRates() {
+    CDlgRates dialog(m_app.Catalogue(), CRatesDownload::SourceUrl(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    FillTypeList();
+    FillUnitLists();
+    KeepWhatStillExists();
+}
+
+void CDlgMain::KeepWhatStillExists() {
     WriteModel();
     if (!ReadModel()) {
         return;

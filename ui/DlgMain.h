@@ -47,6 +47,10 @@ private:
     void OnTypeChosen();
     void OnUnitChosen(const QComboBox* list, const QString& field);
     void OnOptions();
+    void OnRates();
+    /// After the catalogue changed: types and units that are gone drop out of the model,
+    /// and so do their numbers; then converts anew.
+    void KeepWhatStillExists();
     void OnSolver();
     void OnCalculator();
 

@@ -32,6 +32,8 @@ TEST_P(RatesFileReject, NamesTheFault) {
     std::string error;
     EXPECT_FALSE(rates.Read(in, error));
     EXPECT_EQ(error, GetParam().error);
+    EXPECT_TRUE(rates.Rates().empty());
+    EXPECT_TRUE(rates.Date().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,6 +55,47 @@ INSTANTIATE_TEST_SUITE_P(
                                "line 2: the rate of USD '0' is not a positive number"},
                     RejectCase{"RateNegative", "Date, USD\n1 May, -1.1\n",
                                "line 2: the rate of USD '-1.1' is not a positive number"}),
+    [](const testing::TestParamInfo<RejectCase>& testInfo) { return testInfo.param.label; });
+
+std::string Envelope(const std::string& cubes) {
+    return "<?xml version=\"1.0\"?>\n"
+           "<gesmes:Envelope xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
+           "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">"
+           "<gesmes:subject>Reference rates</gesmes:subject><Cube>" +
+           cubes + "</Cube></gesmes:Envelope>";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Xml, RatesFileReject,
+    testing::Values(
+        RejectCase{"Truncated", Envelope("<Cube time='2026-12-08'>").substr(0, 250),
+                   "the XML is not well-formed: Start-end tags mismatch at byte 237"},
+        RejectCase{"BadAttribute", Envelope("<Cube time='2026-12-08'><Cube currency='USD' ra"),
+                   "the XML is not well-formed: Error parsing element attribute at byte 252"},
+        RejectCase{"Html", "<html><body>Service unavailable</body></html>",
+                   "not a reference-rate file: the XML holds <html>, not an <Envelope> of rates"},
+        RejectCase{"NoDay", Envelope(""),
+                   "not a reference-rate file: the XML holds no <Cube> of a day's rates"},
+        RejectCase{"NoDate", Envelope("<Cube><Cube currency='USD' rate='1.05'/></Cube>"),
+                   "the rates file gives no date for its rates"},
+        RejectCase{"CsvNoDate", "Date, USD\n, 1.05\n",
+                   "the rates file gives no date for its rates"},
+        RejectCase{"RepeatedCode",
+                   Envelope("<Cube time='2026-12-08'><Cube currency='USD' rate='1.05'/>"
+                            "<Cube currency='USD' rate='1.06'/></Cube>"),
+                   "the currency code 'USD' is empty or repeated"},
+        RejectCase{"NoCode", Envelope("<Cube time='2026-12-08'><Cube rate='1.05'/></Cube>"),
+                   "the currency code '' is empty or repeated"},
+        RejectCase{"RateNotANumber",
+                   Envelope("<Cube time='2026-12-08'><Cube currency='JPY' rate='16O'/></Cube>"),
+                   "the rate of JPY '16O' is not a positive number"},
+        RejectCase{"RateMissing", Envelope("<Cube time='2026-12-08'><Cube currency='JPY'/></Cube>"),
+                   "the rate of JPY '' is not a positive number"},
+        RejectCase{"RateZero",
+                   Envelope("<Cube time='2026-12-08'><Cube currency='USD' rate='0'/></Cube>"),
+                   "the rate of USD '0' is not a positive number"},
+        RejectCase{"Garbage", "\x89PNG\r\n\x1a\n",
+                   "line 1: not a reference-rate file: the first field must be 'Date'"}),
     [](const testing::TestParamInfo<RejectCase>& testInfo) { return testInfo.param.label; });
 
 CRatesFile ReadRates(const std::string& text) {

@@ -8,6 +8,7 @@
 #include "ui/DlgHelp.h"
 #include "ui/DlgMain.h"
 #include "ui/DlgOptions.h"
+#include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
 
 namespace {
@@ -35,7 +36,7 @@ QString SpokenName(const QWidget& window, const char* objectName) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-/// One of the program's windows by a short name: main, solver, help, about or options.
+/// One of the program's windows by a short name: main, solver, help, about, rates or options.
 std::unique_ptr<QDialog> MakeWindow(const QString& name, CFakeApp& app) {
     if (name == QLatin1String("main")) {
         return std::make_unique<CDlgMain>(app);
@@ -49,12 +50,15 @@ std::unique_ptr<QDialog> MakeWindow(const QString& name, CFakeApp& app) {
     if (name == QLatin1String("about")) {
         return std::make_unique<CDlgAbout>(nullptr, "Tarvo v1.6", "Notice", "Description");
     }
+    if (name == QLatin1String("rates")) {
+        return std::make_unique<CDlgRates>(app.m_catalogue, QUrl("http://127.0.0.1:1/"));
+    }
     return std::make_unique<CDlgOptions>(nullptr, app);
 }
 
 void AddEveryWindow() {
     QTest::addColumn<QString>("window");
-    for (const char* name : {"main", "solver", "help", "about", "options"}) {
+    for (const char* name : {"main", "solver", "help", "about", "rates", "options"}) {
         QTest::newRow(name) << QString::fromLatin1(name);
     }
 }

@@ -1,0 +1,213 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "LocalHttpServer.h"
+#include "catalogue/UnitMgr.h"
+#include "tests/support/ModalGuard.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/DlgMain.h"
+#include "ui/DlgRates.h"
+
+namespace {
+
+const QString kData = QStringLiteral(TARVO_TEST_DATA "/");
+const std::string kCurrency = "Currency";
+const std::string kYen = "Japan (Yen)";
+
+QString Message(const CDlgRates& dialog) {
+    return NamedChild<QLabel>(dialog, "messageLabel")->text();
+}
+
+double Coefficient(const CUnitMgr& catalogue, const std::string& unit) {
+    return catalogue.GetUnit(catalogue.FindUnit(kCurrency, unit)).m_coefficient;
+}
+
+}  // namespace
+
+class CDlgRatesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QVERIFY(m_server.IsListening());
+        m_server.Serve(
+            "/daily.xml",
+            CLocalHttpServer::Answer("200 OK", CLocalHttpServer::Fixture("eurofxref-daily.xml")));
+        m_server.Serve("/garbage", CLocalHttpServer::Answer("200 OK", "<html>Moved</html>"));
+        QVERIFY(m_files.isValid());
+        Write("no-dollar.csv", "Date, JPY\n8 December 2026, 160.21\n");
+        Write("no-date.csv", "Date, USD\n, 1.05\n");
+        Write("zero.csv", "Date, USD\n8 December 2026, 0\n");
+        Write("empty.xml", "");
+    }
+
+    void cleanup() { VerifyNoWindowLeft(); }
+
+    void downloadShowsTheChangesAndApplyMakesThem() {
+        CFakeApp app;
+        const int yen = app.m_catalogue.FindUnit(kCurrency, kYen);
+        CDlgRates dialog(app.m_catalogue, m_server.Url("/daily.xml"));
+        dialog.show();
+        auto* apply = NamedChild<QPushButton>(dialog, "applyButton");
+        QVERIFY(apply->isHidden());
+        NamedChild<QPushButton>(dialog, "downloadButton")->click();
+        QTRY_VERIFY(apply->isVisible());
+        QCOMPARE(NamedChild<QLabel>(dialog, "dateLabel")->text(),
+                 QStringLiteral("Rates of 2026-12-08"));
+        const auto* table = NamedChild<QTableWidget>(dialog, "changesTable");
+        const QList<QTableWidgetItem*> yenRow =
+            table->findItems(QString::fromStdString(kYen), Qt::MatchExactly);
+        QCOMPARE(yenRow.size(), 1);
+        QCOMPARE(table->item(yenRow.first()->row(), 1)->text(), QStringLiteral("110"));
+        const QList<QTableWidgetItem*> zloty = table->findItems("Poland (Zloty)", Qt::MatchExactly);
+        QCOMPARE(zloty.size(), 1);
+        QCOMPARE(table->item(zloty.first()->row(), 1)->text(), QStringLiteral("new"));
+        QVERIFY(!app.m_catalogue.IsModified());
+        QCOMPARE(Coefficient(app.m_catalogue, kYen), 110.0);
+
+        apply->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(app.m_catalogue.IsModified());
+        QCOMPARE(app.m_catalogue.FindUnit(kCurrency, kYen), yen);
+        QCOMPARE(Coefficient(app.m_catalogue, kYen), 160.21 / 1.0512);
+        QCOMPARE(Coefficient(app.m_catalogue, "Poland (Zloty)"), 4.2715 / 1.0512);
+    }
+
+    void badInputChangesNothing_data() {
+        QTest::addColumn<bool>("download");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("message");
+        const QString folder = QDir::toNativeSeparators(m_files.path());
+        QTest::newRow("folder") << false << m_files.path()
+                                << folder + " is a folder, not a rates file. Nothing was changed.";
+        QTest::newRow("missing")
+            << false << m_files.filePath("none.xml")
+            << folder + "/none.xml cannot be read: No such file or directory. Nothing was changed.";
+        QTest::newRow("unreadable")
+            << false << "/proc/self/mem"
+            << "/proc/self/mem cannot be read: Input/output error. Nothing was changed.";
+        QTest::newRow("empty") << false << m_files.filePath("empty.xml")
+                               << folder +
+                                      "/empty.xml holds no rates that can be used: the rates file "
+                                      "is empty. Nothing was changed.";
+        QTest::newRow("no dollar")
+            << false << m_files.filePath("no-dollar.csv")
+            << "The rates of 8 December 2026 cannot be used: the rates file has no rate for USD. "
+               "Nothing was changed.";
+        QTest::newRow("no date") << false << m_files.filePath("no-date.csv")
+                                 << folder +
+                                        "/no-date.csv holds no rates that can be used: the rates "
+                                        "file gives no date for its rates. Nothing was changed.";
+        QTest::newRow("zero") << false << m_files.filePath("zero.csv")
+                              << folder +
+                                     "/zero.csv holds no rates that can be used: line 2: the rate "
+                                     "of USD '0' is not a positive number. Nothing was changed.";
+        QTest::newRow("download of no rates")
+            << true << "/garbage"
+            << m_server.Url("/garbage").toString() +
+                   " holds no rates that can be used: not a reference-rate file: the XML holds "
+                   "<html>, not an <Envelope> of rates. Nothing was changed.";
+        QTest::newRow("failed download")
+            << true << "/missing"
+            << "The server 127.0.0.1 answered \"404 Not Found\" instead of sending the rates. "
+               "Nothing was changed.";
+    }
+    void badInputChangesNothing() {
+        QFETCH(bool, download);
+        QFETCH(QString, source);
+        QFETCH(QString, message);
+        CFakeApp app;
+        const std::string before = app.m_catalogue.SaveToBytes();
+        CDlgRates dialog(app.m_catalogue, m_server.Url(source));
+        dialog.show();
+        if (download) {
+            NamedChild<QPushButton>(dialog, "downloadButton")->click();
+        } else {
+            dialog.ReadFile(source);
+        }
+        QTRY_COMPARE(Message(dialog), message);
+        QVERIFY(NamedChild<QPushButton>(dialog, "applyButton")->isHidden());
+        QVERIFY(NamedChild<QPushButton>(dialog, "downloadButton")->isEnabled());
+        QCOMPARE(NamedChild<QTableWidget>(dialog, "changesTable")->rowCount(), 0);
+        QCOMPARE(app.m_catalogue.SaveToBytes(), before);
+        QVERIFY(!app.m_catalogue.IsModified());
+    }
+
+    void cancelAfterReadingChangesNothing() {
+        CFakeApp app;
+        const std::string before = app.m_catalogue.SaveToBytes();
+        CDlgRates dialog(app.m_catalogue, m_server.Url("/daily.xml"));
+        dialog.show();
+        dialog.ReadFile(kData + "eurofxref-sample.csv");
+        QVERIFY(NamedChild<QPushButton>(dialog, "applyButton")->isVisible());
+        NamedChild<QPushButton>(dialog, "cancelButton")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(app.m_catalogue.SaveToBytes(), before);
+        QVERIFY(!app.m_catalogue.IsModified());
+    }
+
+    void mainWindowKeepsItsUnitsAndConvertsAnew() {
+        CFakeApp app;
+        app.m_settings.m_decimalPrecision = 3;
+        CDlgMain window(app);
+        window.show();
+        auto* typeList = NamedChild<QComboBox>(window, "typeList");
+        auto* fromList = NamedChild<QComboBox>(window, "fromUnitList");
+        auto* toList = NamedChild<QComboBox>(window, "toUnitList");
+        auto* fromBox = NamedChild<QLineEdit>(window, "fromNumberBox");
+        for (auto [list, text] :
+             {std::pair{typeList, "Currency"}, std::pair{fromList, "U.S.A. (Dollar)"},
+              std::pair{toList, "Japan (Yen)"}}) {
+            list->setFocus();
+            list->setCurrentIndex(list->findText(QString::fromLatin1(text)));
+            emit list->activated(list->currentIndex());
+        }
+        fromBox->setFocus();
+        QTest::keyClicks(fromBox, "2");
+        QCOMPARE(NamedChild<QLineEdit>(window, "toNumberBox")->text(), QStringLiteral("220"));
+
+        const QList<QAction*> tools = NamedChild<QMenu>(window, "menuTools")->actions();
+        QCOMPARE(tools.at(0)->text(), QStringLiteral("&Options..."));
+        QCOMPARE(tools.at(1)->text(), QStringLiteral("Update Currency &Rates..."));
+        QVERIFY(tools.at(2)->isSeparator());
+        const CModalGuard guard([](QWidget& modal) {
+            if (auto* dialog = qobject_cast<CDlgRates*>(&modal)) {
+                dialog->ReadFile(kData + "eurofxref-daily.xml");
+                NamedChild<QPushButton>(*dialog, "applyButton")->click();
+            }
+        });
+        tools.at(1)->trigger();
+        QVERIFY2(!guard.TimedOut(), "Apply left the Currency Rates dialog open");
+        QVERIFY2(guard.Handed().contains(QStringLiteral("CDlgRates")),
+                 "no Currency Rates dialog opened");
+
+        QCOMPARE(typeList->currentText(), QStringLiteral("Currency"));
+        QCOMPARE(fromList->currentText(), QStringLiteral("U.S.A. (Dollar)"));
+        QCOMPARE(toList->currentText(), QStringLiteral("Japan (Yen)"));
+        QVERIFY(fromList->findText("Poland (Zloty)") >= 0);
+        QCOMPARE(NamedChild<QLineEdit>(window, "toNumberBox")->text(),
+                 QStringLiteral("304.814"));  // 2 × 160.21 ÷ 1.0512
+        QVERIFY(app.m_catalogue.IsModified());
+    }
+
+private:
+    void Write(const QString& name, const QByteArray& text) {
+        QFile file(m_files.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    CLocalHttpServer m_server;
+    QTemporaryDir m_files;
+};
+
+QTEST_MAIN(CDlgRatesTest)
+#include "DlgRatesTest.moc"

@@ -1,0 +1,197 @@
+#include "ui/DlgRates.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QTableWidgetItem>
+#include <sstream>
+
+#include "catalogue/UnitMgr.h"
+#include "convert/DoubleText.h"
+#include "ui/FileChooser.h"
+#include "ui_DlgRates.h"
+
+namespace {
+
+// A file as large as this is no rates file; the bank's whole history as CSV is 2 MiB.
+constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
+
+QTableWidgetItem* Cell(const QString& text) {
+    return new QTableWidgetItem(text);
+}
+
+QString Number(double value) {
+    return QString::fromStdString(DoubleText::Write(value));
+}
+
+}  // namespace
+
+CDlgRates::CDlgRates(CUnitMgr& catalogue, const QUrl& source, QWidget* parent)
+    : QDialog(parent),
+      m_catalogue(catalogue),
+      m_source(source),
+      m_ui(std::make_unique<Ui::DlgRates>()) {
+    m_ui->setupUi(this);
+    m_ui->addressLabel->setText(m_source.toDisplayString());
+    QFont bold = m_ui->sourceLabel->font();
+    bold.setBold(true);
+    m_ui->sourceLabel->setFont(bold);
+    m_ui->changesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->changesTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(m_ui->downloadButton, &QPushButton::clicked, this, &CDlgRates::OnDownload);
+    connect(m_ui->fromFileButton, &QPushButton::clicked, this, &CDlgRates::OnFromFile);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &CDlgRates::OnCancel);
+    connect(m_ui->applyButton, &QPushButton::clicked, this, &CDlgRates::OnApply);
+    connect(&m_download, &CRatesDownload::Progress, this, &CDlgRates::OnProgress);
+    connect(&m_download, &CRatesDownload::Finished, this, [this](const QByteArray& body) {
+        ReadRates(body.toStdString(), m_source.toDisplayString());
+    });
+    connect(&m_download, &CRatesDownload::Failed, this, &CDlgRates::Fail);
+    SetPhase(Phase::Choosing);
+}
+
+CDlgRates::~CDlgRates() = default;
+
+void CDlgRates::reject() {
+    if (m_download.IsRunning()) {
+        m_download.Cancel();
+    }
+    QDialog::reject();
+}
+
+void CDlgRates::OnDownload() {
+    SetPhase(Phase::Downloading);
+    m_ui->messageLabel->setText(tr("Downloading the rates from %1...").arg(m_source.host()));
+    m_download.Start(m_source);
+}
+
+void CDlgRates::OnFromFile() {
+    const QString path =
+        CFileChooser::ChooseFileToOpen(this, tr("Open Rates File"), QDir::currentPath(),
+                                       tr("Rates files (*.xml *.csv);;All files (*)"));
+    if (!path.isEmpty()) {
+        ReadFile(path);
+    }
+}
+
+void CDlgRates::ReadFile(const QString& path) {
+    const QString name = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        Fail(tr("%1 is a folder, not a rates file.").arg(name));
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Fail(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
+        return;
+    }
+    const QByteArray text = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        Fail(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
+        return;
+    }
+    if (text.size() > kMaxFileBytes) {
+        Fail(tr("%1 is larger than %2 MiB, too large for a rates file.")
+                 .arg(name)
+                 .arg(kMaxFileBytes / (1024 * 1024)));
+        return;
+    }
+    ReadRates(text.toStdString(), name);
+}
+
+void CDlgRates::ReadRates(const std::string& text, const QString& origin) {
+    std::istringstream in(text);
+    CRatesFile rates;
+    std::string error;
+    if (!rates.Read(in, error)) {
+        Fail(tr("%1 holds no rates that can be used: %2.")
+                 .arg(origin, QString::fromStdString(error)));
+        return;
+    }
+    // The rates go into a copy; the catalogue itself changes only on Apply.
+    std::unique_ptr<CUnitMgr> updated = m_catalogue.Clone();
+    CRatesFile::Outcome outcome;
+    if (!rates.ApplyTo(*updated, outcome, error)) {
+        Fail(tr("The rates of %1 cannot be used: %2.")
+                 .arg(QString::fromStdString(rates.Date()), QString::fromStdString(error)));
+        return;
+    }
+    m_updated = std::move(updated);
+    ShowChanges(rates, outcome);
+}
+
+void CDlgRates::ShowChanges(const CRatesFile& rates, const CRatesFile::Outcome& outcome) {
+    m_ui->dateLabel->setText(tr("Rates of %1").arg(QString::fromStdString(rates.Date())));
+    QTableWidget* table = m_ui->changesTable;
+    table->setRowCount(static_cast<int>(outcome.changes.size()));
+    int row = 0;
+    for (const CRatesFile::Change& change : outcome.changes) {
+        table->setItem(row, 0, Cell(QString::fromStdString(change.unit)));
+        table->setItem(row, 1,
+                       Cell(change.oldCoefficient ? Number(*change.oldCoefficient) : tr("new")));
+        table->setItem(row, 2, Cell(Number(change.newCoefficient)));
+        ++row;
+    }
+    QString message = outcome.changes.empty()
+                          ? tr("The catalogue has these rates already; nothing would change.")
+                          : tr("Apply changes the currencies listed; units without a rate "
+                               "stay as they are.");
+    if (!outcome.unknownCodes.empty()) {
+        QStringList codes;
+        for (const std::string& code : outcome.unknownCodes) {
+            codes << QString::fromStdString(code);
+        }
+        message +=
+            QLatin1Char(' ') +
+            tr("No unit name is known for %1; left out.").arg(codes.join(QStringLiteral(", ")));
+    }
+    m_ui->messageLabel->setText(message);
+    SetPhase(Phase::Reviewing);
+    m_ui->applyButton->setEnabled(!outcome.changes.empty());
+}
+
+void CDlgRates::OnCancel() {
+    if (m_download.IsRunning()) {
+        m_download.Cancel();
+        return;
+    }
+    QDialog::reject();
+}
+
+void CDlgRates::OnApply() {
+    // All the rates go in at once, and the catalogue is saved at exit.
+    m_updated->CopyUnitsTo(m_catalogue);
+    m_catalogue.SetModified(true);
+    accept();
+}
+
+void CDlgRates::OnProgress(qint64 received, qint64 total) {
+    if (total > 0) {
+        m_ui->progressBar->setRange(0, 100);
+        m_ui->progressBar->setValue(static_cast<int>(received * 100 / total));
+    }
+}
+
+void CDlgRates::Fail(const QString& message) {
+    m_updated.reset();
+    m_ui->dateLabel->clear();
+    m_ui->changesTable->setRowCount(0);
+    m_ui->messageLabel->setText(message + QLatin1Char(' ') + tr("Nothing was changed."));
+    SetPhase(Phase::Choosing);
+}
+
+void CDlgRates::SetPhase(Phase phase) {
+    const bool downloading = phase == Phase::Downloading;
+    const bool reviewing = phase == Phase::Reviewing;
+    m_ui->downloadButton->setVisible(!reviewing);
+    m_ui->fromFileButton->setVisible(!reviewing);
+    m_ui->downloadButton->setEnabled(!downloading);
+    m_ui->fromFileButton->setEnabled(!downloading);
+    m_ui->applyButton->setVisible(reviewing);
+    m_ui->progressBar->setVisible(downloading);
+    // Busy until the server says how much it sends.
+    m_ui->progressBar->setRange(0, 0);
+    m_ui->dateLabel->setVisible(reviewing);
+}
