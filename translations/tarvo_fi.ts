@@ -44,7 +44,7 @@ Vapaa ohjelma; katso vastuuvapauslauseke alla.</translation>
         <source>%1
 Built on %2</source>
         <translation>%1
-Käännetty %2</translation>
+Koostettu %2</translation>
     </message>
 </context>
 <context>
