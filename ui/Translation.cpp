@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-#include "ui/TextResource.h"
-
 namespace {
 
 // The .qm files are compiled into the windows library under this resource folder.
@@ -36,7 +34,6 @@ CTranslation::~CTranslation() {
 
 void CTranslation::Install(const QStringList& uiLanguages) {
     Remove();
-    InitResources();
     m_program =
         LoadFirst(uiLanguages, QStringLiteral("tarvo"), QString::fromLatin1(kTranslationsFolder));
     if (!m_program) {
