@@ -32,8 +32,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tarvo developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The libraries the executables link come from dpkg-shlibdeps; Qt loads the window-system
-# plugins and the SVG reader of the icon at run time, so no linker sees those.
+# plugins (X11 and Wayland) and the SVG reader of the icon at run time, so no linker sees those.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins, qt6-wayland")
 
 include(CPack)

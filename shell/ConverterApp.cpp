@@ -1,6 +1,7 @@
 #include "shell/ConverterApp.h"
 
 #include <QIcon>
+#include <QLocale>
 #include <QVersionNumber>
 #include <filesystem>
 #include <system_error>
@@ -18,12 +19,13 @@
 
 namespace {
 
-const char* const kUnsupportedPlatform =
-    "This application only runs under Windows 95 and Windows NT.";
-const char* const kUnknownError = "The application could not start due to an unknown error.";
+const char* const kUnsupportedPlatform = QT_TRANSLATE_NOOP(
+    "CConverterApp", "This application only runs under Windows 95 and Windows NT.");
+const char* const kUnknownError =
+    QT_TRANSLATE_NOOP("CConverterApp", "The application could not start due to an unknown error.");
 
 QString CannotSaveText(const CFileError& error) {
-    return QStringLiteral(
+    return CConverterApp::tr(
                "Your units could not be saved.\n\n%1\n\nChoose Retry to save them again, or "
                "Cancel to end without saving them.")
         .arg(QString::fromStdString(error.what()));
@@ -38,6 +40,7 @@ CConverterApp::CConverterApp(int& argc, char** argv, std::string settingsRoot)
     setDesktopFileName(QStringLiteral("net.kolpa.tarvo"));
     // The icon lives in the ui library's resources, which a static library must register.
     InitResources();
+    m_translation.Install(QLocale::system().uiLanguages());
     setWindowIcon(QIcon(QStringLiteral(":/icon/tarvo.svg")));
     installEventFilter(new CHelpKeyFilter(*this, this));
 }
@@ -55,8 +58,7 @@ int CConverterApp::Run() {
 bool CConverterApp::StartUp() {
     m_failed = false;
     if (!IsSupportedPlatform()) {
-        CMessageBox::Show(nullptr, CMessageBox::Icon::Stop,
-                          QString::fromLatin1(kUnsupportedPlatform));
+        CMessageBox::Show(nullptr, CMessageBox::Icon::Stop, tr(kUnsupportedPlatform));
         m_failed = true;
         return false;
     }
@@ -166,5 +168,5 @@ void CConverterApp::SaveCatalogue() {
 
 void CConverterApp::Fail() {
     m_failed = true;
-    CMessageBox::Show(nullptr, CMessageBox::Icon::Stop, QString::fromLatin1(kUnknownError));
+    CMessageBox::Show(nullptr, CMessageBox::Icon::Stop, tr(kUnknownError));
 }

@@ -7,6 +7,7 @@
 
 #include "app/RegistryKeyPath.h"
 #include "ui/AppContext.h"
+#include "ui/Translation.h"
 
 class CFileError;
 class CUnitMgr;
@@ -59,6 +60,7 @@ private:
     void Fail();
 
     std::string m_settingsRoot;
+    CTranslation m_translation;
     // Destroyed in reverse order: the settings first, then the catalogue.
     std::unique_ptr<CUnitMgr> m_catalogue;
     std::unique_ptr<CWorkspaceSettings> m_settings;

@@ -1,6 +1,7 @@
 #include "ui/DataExchange.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
@@ -179,8 +180,10 @@ bool CheckLength(QWidget* control, const QString& text, int max) {
     if (text.size() <= max) {
         return true;
     }
-    CMessageBox::Show(control->window(), CMessageBox::Icon::Exclamation,
-                      QStringLiteral("Please enter no more than %1 characters.").arg(max));
+    CMessageBox::Show(
+        control->window(), CMessageBox::Icon::Exclamation,
+        QCoreApplication::translate("DataExchange", "Please enter no more than %1 characters.")
+            .arg(max));
     control->setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->selectAll();

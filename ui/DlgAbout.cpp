@@ -15,7 +15,7 @@ constexpr int kDisclaimerPixelSize = 9;
 
 const char* const kDescription = "Dov32 Evaru Dozozavud";
 /// The product's fixed build date: shown as it stands, never the compiler's date.
-const char* const kBuildDate = "Nov 30 1996";
+const char* const kBuildDate = QT_TRANSLATE_NOOP("CDlgAbout", "Nov 30 1996");
 
 QString VersionText(std::uint32_t version) {
     return QStringLiteral("%1.%2").arg(version >> 16).arg(version & 0xFFFFu);
@@ -43,7 +43,7 @@ CDlgAbout::CDlgAbout(QWidget* parent, const QString& title, const QString& notic
     : QDialog(parent), m_ui(std::make_unique<Ui::DlgAbout>()) {
     m_ui->setupUi(this);
     InitResources();
-    setWindowTitle(QStringLiteral("About %1").arg(QApplication::applicationName()));
+    setWindowTitle(tr("About %1").arg(QApplication::applicationName()));
     m_ui->labelIcon->setPixmap(
         QIcon(QStringLiteral(":/icon/tarvo.svg")).pixmap(kIconSize, kIconSize));
     m_ui->labelTitle->setText(title);
@@ -61,10 +61,10 @@ CDlgAbout::~CDlgAbout() = default;
 void CDlgAbout::RunAboutCommand(std::uint32_t version) {
     const QString title =
         QStringLiteral("%1 v%2").arg(QApplication::applicationName(), VersionText(version));
-    const QString notice = QStringLiteral(
-        "Copyright \u00A9 2026 the Tarvo developers.\nFree software; see the disclaimer below.");
-    const QString description = QStringLiteral("%1\nBuilt on %2")
-                                    .arg(QLatin1String(kDescription), QLatin1String(kBuildDate));
+    const QString notice =
+        tr("Copyright © 2026 the Tarvo developers.\nFree software; see the disclaimer below.");
+    const QString description =
+        tr("%1\nBuilt on %2").arg(QLatin1String(kDescription), tr(kBuildDate));
     CDlgAbout dialog(WindowInUse(), title, notice, description);
     dialog.exec();
 }

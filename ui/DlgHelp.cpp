@@ -15,7 +15,7 @@ bool g_helpOpen = false;
 CDlgHelp::CDlgHelp(QWidget* parent, const QString& resourceName)
     : QDialog(parent), m_ui(std::make_unique<Ui::DlgHelp>()) {
     m_ui->setupUi(this);
-    setWindowTitle(QStringLiteral("%1 Help").arg(QCoreApplication::applicationName()));
+    setWindowTitle(tr("%1 Help").arg(QCoreApplication::applicationName()));
     // The text is compiled into the program, so it is always there; were it missing, an
     // empty window is the kindest thing to show.
     m_ui->editText->setPlainText(LoadTextResource(resourceName).value_or(QString()));

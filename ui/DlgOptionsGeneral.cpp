@@ -1,5 +1,6 @@
 #include "ui/DlgOptionsGeneral.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <algorithm>
 #include <limits>
@@ -9,6 +10,7 @@
 #include "ui/AppContext.h"
 #include "ui/DataExchange.h"
 #include "ui/MessageBox.h"
+#include "ui/StayOnTop.h"
 #include "ui_DlgOptionsGeneral.h"
 
 namespace {
@@ -68,6 +70,11 @@ CDlgOptionsGeneral::CDlgOptionsGeneral(CAppContext& app, QWidget* parent)
       m_reloadLastUnits(app.Settings().m_reloadLastUnits),
       m_ui(std::make_unique<Ui::DlgOptionsGeneral>()) {
     m_ui->setupUi(this);
+    if (DesktopDecidesStacking(QGuiApplication::platformName())) {
+        // The setting is kept for the X11 sessions where it acts; here it could do nothing.
+        m_ui->alwaysOnTopCheck->setEnabled(false);
+        m_ui->alwaysOnTopCheck->setToolTip(tr("This desktop decides which windows stay on top."));
+    }
     connect(m_ui->precisionUp, &QToolButton::clicked, this, [this] { Spin(1); });
     connect(m_ui->precisionDown, &QToolButton::clicked, this, [this] { Spin(-1); });
     m_ui->precisionBox->installEventFilter(this);
@@ -84,13 +91,12 @@ void CDlgOptionsGeneral::Activate() {
 bool CDlgOptionsGeneral::ReadBack() {
     const std::optional<int> precision = ReadInteger(m_ui->precisionBox->text());
     if (!precision) {
-        RefusePrecision(QStringLiteral("Please enter an integer."));
+        RefusePrecision(tr("Please enter an integer."));
         return false;
     }
     if (*precision < kMinPrecision || *precision > kMaxPrecision) {
-        RefusePrecision(QStringLiteral("Please enter an integer between %1 and %2.")
-                            .arg(kMinPrecision)
-                            .arg(kMaxPrecision));
+        RefusePrecision(
+            tr("Please enter an integer between %1 and %2.").arg(kMinPrecision).arg(kMaxPrecision));
         return false;
     }
     m_decimalPrecision = *precision;

@@ -22,17 +22,21 @@
 
 namespace {
 
-constexpr QLatin1String kTypeMissing("A type must be selected or entered.");
-constexpr QLatin1String kUnitMissing("A unit must be selected or entered.");
-constexpr QLatin1String kCoefficientMissing(
+const char* const kTypeMissing =
+    QT_TRANSLATE_NOOP("CDlgOptionsUnits", "A type must be selected or entered.");
+const char* const kUnitMissing =
+    QT_TRANSLATE_NOOP("CDlgOptionsUnits", "A unit must be selected or entered.");
+const char* const kCoefficientMissing = QT_TRANSLATE_NOOP(
+    "CDlgOptionsUnits",
     "A coeficient must be entered.  It should equal the number of units found in 1 base.  "
     "A base is established by entering a coeficient of 1.");
-constexpr QLatin1String kAddMissingUnit(
-    "The specified unit doesn't exist.  Would you like to add it?");
-constexpr QLatin1String kUpdateExistingUnit(
+const char* const kAddMissingUnit = QT_TRANSLATE_NOOP(
+    "CDlgOptionsUnits", "The specified unit doesn't exist.  Would you like to add it?");
+const char* const kUpdateExistingUnit = QT_TRANSLATE_NOOP(
+    "CDlgOptionsUnits",
     "The specified unit is already in the database.  Would you like to update it?");
-constexpr QLatin1String kWipeOutEdits(
-    "This operation will wipe out all manual edits.  Do you wish to continue?");
+const char* const kWipeOutEdits = QT_TRANSLATE_NOOP(
+    "CDlgOptionsUnits", "This operation will wipe out all manual edits.  Do you wish to continue?");
 
 std::string ToStd(const QString& text) {
     return text.toStdString();
@@ -203,7 +207,7 @@ void CDlgOptionsUnits::OnUpdateUnit() {
     }
     const std::string type = ToStd(m_typeText);
     const std::string name = ToStd(m_unitText);
-    if (m_catalogue->FindUnit(type, name) < 0 && !Confirm(kAddMissingUnit)) {
+    if (m_catalogue->FindUnit(type, name) < 0 && !Confirm(tr(kAddMissingUnit))) {
         return;
     }
     // A new unit, so an offset the stored one had is dropped with its old coefficient.
@@ -220,7 +224,7 @@ void CDlgOptionsUnits::OnAddUnit() {
     const std::string name = ToStd(m_unitText);
     const double coefficient = ParseNumber(ToStd(m_coefficientText));
     if (const int index = m_catalogue->FindUnit(type, name); index >= 0) {
-        if (!Confirm(kUpdateExistingUnit)) {
+        if (!Confirm(tr(kUpdateExistingUnit))) {
             m_coefficientText = CoefficientText(m_catalogue->GetUnit(index).m_coefficient);
             WriteOut();
             return;
@@ -246,7 +250,7 @@ void CDlgOptionsUnits::OnRemoveUnit() {
 }
 
 void CDlgOptionsUnits::OnDefaults() {
-    if (!Confirm(kWipeOutEdits)) {
+    if (!Confirm(tr(kWipeOutEdits))) {
         return;
     }
     m_catalogue->RemoveAllUnits();
@@ -344,11 +348,11 @@ QString CDlgOptionsUnits::ImportFaultText(const CUnitTableFile::Outcome& outcome
 
 bool CDlgOptionsUnits::CheckNames(bool needUnit) {
     if (m_typeText.isEmpty()) {
-        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, kTypeMissing);
+        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kTypeMissing));
         return false;
     }
     if (needUnit && m_unitText.isEmpty()) {
-        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, kUnitMissing);
+        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kUnitMissing));
         return false;
     }
     return true;
@@ -356,14 +360,14 @@ bool CDlgOptionsUnits::CheckNames(bool needUnit) {
 
 bool CDlgOptionsUnits::CheckCoefficient() {
     if (m_coefficientText.isEmpty()) {
-        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, kCoefficientMissing);
+        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kCoefficientMissing));
         return false;
     }
     // A text that holds no number, or reads as 0 or as an infinite value, would store a
     // unit that turns every conversion through it into 0, infinity or NaN.
     const double coefficient = ParseNumber(ToStd(m_coefficientText));
     if (coefficient == 0.0 || !std::isfinite(coefficient)) {
-        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, kCoefficientMissing);
+        CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kCoefficientMissing));
         m_ui->coefficientBox->setFocus();
         m_ui->coefficientBox->selectAll();
         return false;

@@ -45,6 +45,10 @@ void ApplyOnTop(const CWindowSettings& settings, QWidget* window) {
     handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
+bool DesktopDecidesStacking(QStringView platformName) {
+    return platformName.startsWith(u"wayland");
+}
+
 void SetOnTop(CWindowSettings& settings, std::int32_t value, QWidget* window) {
     if (value != settings.m_alwaysOnTop) {
         settings.m_alwaysOnTop = value;

@@ -27,6 +27,8 @@ private slots:
     void windowNotShownYetTakesTheHint();
     void noWindowMeansTheOwnerOfTheActiveModalWindow();
     void setOnTopMarksModifiedOnlyOnChange();
+    void desktopDecidesStackingOnlyUnderWayland_data();
+    void desktopDecidesStackingOnlyUnderWayland();
 
 private:
     QTemporaryDir m_dir;
@@ -94,6 +96,22 @@ void OnTopTest::setOnTopMarksModifiedOnlyOnChange() {
     QVERIFY(settings.IsModified());
     QCOMPARE(settings.m_alwaysOnTop, 1);
     QVERIFY(!QFile::exists(Root()));
+}
+
+void OnTopTest::desktopDecidesStackingOnlyUnderWayland_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<bool>("desktopDecides");
+    QTest::newRow("wayland") << "wayland" << true;
+    QTest::newRow("wayland-egl") << "wayland-egl" << true;
+    QTest::newRow("xcb") << "xcb" << false;
+    QTest::newRow("offscreen") << "offscreen" << false;
+    QTest::newRow("none yet") << "" << false;
+}
+
+void OnTopTest::desktopDecidesStackingOnlyUnderWayland() {
+    QFETCH(QString, platform);
+    QFETCH(bool, desktopDecides);
+    QCOMPARE(DesktopDecidesStacking(platform), desktopDecides);
 }
 
 QTEST_MAIN(OnTopTest)
