@@ -95,6 +95,196 @@ Erstellt am %2</translation>
         <source>This operation will wipe out all manual edits.  Do you wish to continue?</source>
         <translation>Dabei gehen alle eigenen Änderungen verloren. Möchten Sie fortfahren?</translation>
     </message>
+    <message>
+        <source>Unit tables (*.tsv *.txt)</source>
+        <translation>Einheitentabellen (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import Units</source>
+        <translation>Einheiten importieren</translation>
+    </message>
+    <message>
+        <source>The units in %1 could not be imported.
+
+%2
+
+Your units are unchanged.</source>
+        <translation>Die Einheiten aus %1 konnten nicht importiert werden.
+
+%2
+
+Ihre Einheiten bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>Added %1 units and updated %2 units from %3.</source>
+        <translation>Aus %3 wurden %1 Einheiten hinzugefügt und %2 Einheiten aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Export Units</source>
+        <translation>Einheiten exportieren</translation>
+    </message>
+    <message>
+        <source>Your units could not be exported to %1.
+
+%2.</source>
+        <translation>Ihre Einheiten konnten nicht in die Datei %1 exportiert werden.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a pipe, a device or a socket.</source>
+        <translation>Das ist keine Datei, sondern eine Pipe, ein Gerät oder ein Socket.</translation>
+    </message>
+    <message>
+        <source>It cannot be opened: %1.</source>
+        <translation>Die Datei kann nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MiB, too large for a unit table.</source>
+        <translation>Die Datei ist größer als %1 MiB und damit zu groß für eine Einheitentabelle.</translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>It is not a text file.</source>
+        <translation>Das ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not UTF-8 text.</source>
+        <translation>Zeile %1 ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 more bad lines.</source>
+        <translation>%1 weitere fehlerhafte Zeilen.</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgRates</name>
+    <message>
+        <source>Downloading the rates from %1...</source>
+        <translation>Die Kurse werden von %1 heruntergeladen...</translation>
+    </message>
+    <message>
+        <source>Open Rates File</source>
+        <translation>Kursdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Rates files (*.xml *.csv);;All files (*)</source>
+        <translation>Kursdateien (*.xml *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a rates file.</source>
+        <translation>%1 ist ein Ordner, keine Kursdatei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, too large for a rates file.</source>
+        <translation>%1 ist größer als %2 MiB und damit zu groß für eine Kursdatei.</translation>
+    </message>
+    <message>
+        <source>%1 holds no rates that can be used: %2.</source>
+        <translation>%1 enthält keine verwendbaren Kurse: %2.</translation>
+    </message>
+    <message>
+        <source>The rates of %1 cannot be used: %2.</source>
+        <translation>Die Kurse vom %1 sind nicht verwendbar: %2.</translation>
+    </message>
+    <message>
+        <source>Rates of %1</source>
+        <translation>Kurse vom %1</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>The catalogue has these rates already; nothing would change.</source>
+        <translation>Diese Kurse sind bereits eingetragen; es würde sich nichts ändern.</translation>
+    </message>
+    <message>
+        <source>Apply changes the currencies listed; units without a rate stay as they are.</source>
+        <translation>„Übernehmen“ ändert die aufgeführten Währungen; Einheiten ohne Kurs bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>No unit name is known for %1; left out.</source>
+        <translation>Für %1 ist kein Einheitenname bekannt; nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>CRatesDownload</name>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>Der Server hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; is not an http or https address.</source>
+        <translation>Die Adresse „%1“ ist keine http- oder https-Adresse.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>Das Herunterladen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 KiB, too large for a rates file.</source>
+        <translation>Die Antwort ist größer als %1 KiB und damit zu groß für eine Kursdatei.</translation>
+    </message>
+    <message>
+        <source>The server sent the download on to %1, which is not a secure (https) address.</source>
+        <translation>Der Server hat den Download nach %1 umgeleitet; das ist keine sichere (https-)Adresse.</translation>
+    </message>
+    <message>
+        <source>The server %1 answered &quot;%2 %3&quot; instead of sending the rates.</source>
+        <translation>Der Server %1 hat mit „%2 %3“ geantwortet, statt die Kurse zu senden.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be found: there is no network connection, or its name does not resolve.</source>
+        <translation>Der Server %1 wurde nicht gefunden: Es besteht keine Netzwerkverbindung, oder sein Name lässt sich nicht auflösen.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection.</source>
+        <translation>Der Server %1 hat die Verbindung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2.</source>
+        <translation>Die sichere Verbindung zu %1 ist fehlgeschlagen: %2.</translation>
+    </message>
+    <message>
+        <source>The server sent the download on more than %1 times.</source>
+        <translation>Der Server hat den Download mehr als %1-mal umgeleitet.</translation>
+    </message>
+    <message>
+        <source>The server %1 closed the connection before the answer was complete.</source>
+        <translation>Der Server %1 hat die Verbindung geschlossen, bevor die Antwort vollständig war.</translation>
+    </message>
+    <message>
+        <source>The download from %1 failed: %2.</source>
+        <translation>Das Herunterladen von %1 ist fehlgeschlagen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
@@ -174,6 +364,10 @@ Erstellt am %2</translation>
     <message>
         <source>&amp;About Tarvo...</source>
         <translation>Ü&amp;ber Tarvo...</translation>
+    </message>
+    <message>
+        <source>Update Currency &amp;Rates...</source>
+        <translation>&amp;Wechselkurse aktualisieren...</translation>
     </message>
 </context>
 <context>
@@ -267,6 +461,73 @@ Erstellt am %2</translation>
     <message>
         <source>&amp;Defaults</source>
         <translation>&amp;Standardwerte</translation>
+    </message>
+    <message>
+        <source>Add the units of a unit table file, or update the units it shares with the catalogue</source>
+        <translation>Fügt die Einheiten aus einer Einheitentabelle hinzu oder aktualisiert die bereits vorhandenen</translation>
+    </message>
+    <message>
+        <source>Import units</source>
+        <translation>Einheiten importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Write every unit of the catalogue to a unit table file</source>
+        <translation>Schreibt alle Ihre Einheiten in eine Einheitentabelle</translation>
+    </message>
+    <message>
+        <source>Export units</source>
+        <translation>Einheiten exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>DlgRates</name>
+    <message>
+        <source>Currency Rates</source>
+        <translation>Wechselkurse</translation>
+    </message>
+    <message>
+        <source>European Central Bank reference rates</source>
+        <translation>Referenzkurse der Europäischen Zentralbank</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Old coefficient</source>
+        <translation>Alter Koeffizient</translation>
+    </message>
+    <message>
+        <source>New coefficient</source>
+        <translation>Neuer Koeffizient</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Herunterladen</translation>
+    </message>
+    <message>
+        <source>&amp;From File...</source>
+        <translation>Aus &amp;Datei...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>Ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

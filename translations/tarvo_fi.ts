@@ -95,6 +95,196 @@ Koostettu %2</translation>
         <source>This operation will wipe out all manual edits.  Do you wish to continue?</source>
         <translation>Tämä poistaa kaikki itse tehdyt muutokset. Haluatko jatkaa?</translation>
     </message>
+    <message>
+        <source>Unit tables (*.tsv *.txt)</source>
+        <translation>Yksikkötaulukot (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Kaikki tiedostot (*)</translation>
+    </message>
+    <message>
+        <source>Import Units</source>
+        <translation>Tuo yksiköt</translation>
+    </message>
+    <message>
+        <source>The units in %1 could not be imported.
+
+%2
+
+Your units are unchanged.</source>
+        <translation>Tiedoston %1 yksiköitä ei voitu tuoda.
+
+%2
+
+Yksikkösi ovat ennallaan.</translation>
+    </message>
+    <message>
+        <source>Added %1 units and updated %2 units from %3.</source>
+        <translation>Tiedostosta %3 lisättiin %1 yksikköä ja päivitettiin %2 yksikköä.</translation>
+    </message>
+    <message>
+        <source>Export Units</source>
+        <translation>Vie yksiköt</translation>
+    </message>
+    <message>
+        <source>Your units could not be exported to %1.
+
+%2.</source>
+        <translation>Yksiköitäsi ei voitu viedä tiedostoon %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Se on kansio eikä tiedosto.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a pipe, a device or a socket.</source>
+        <translation>Se ei ole tiedosto vaan putki, laite tai pistoke.</translation>
+    </message>
+    <message>
+        <source>It cannot be opened: %1.</source>
+        <translation>Tiedostoa ei voi avata: %1.</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation>Tiedostoa ei voi lukea: %1.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MiB, too large for a unit table.</source>
+        <translation>Tiedosto on suurempi kuin %1 MiB eli liian suuri yksikkötaulukoksi.</translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation>Tiedosto on tyhjä.</translation>
+    </message>
+    <message>
+        <source>It is not a text file.</source>
+        <translation>Se ei ole tekstitiedosto.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not UTF-8 text.</source>
+        <translation>Rivi %1 ei ole UTF-8-tekstiä.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Rivi %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 more bad lines.</source>
+        <translation>Lisäksi %1 virheellistä riviä.</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgRates</name>
+    <message>
+        <source>Downloading the rates from %1...</source>
+        <translation>Ladataan kursseja palvelimelta %1...</translation>
+    </message>
+    <message>
+        <source>Open Rates File</source>
+        <translation>Avaa kurssitiedosto</translation>
+    </message>
+    <message>
+        <source>Rates files (*.xml *.csv);;All files (*)</source>
+        <translation>Kurssitiedostot (*.xml *.csv);;Kaikki tiedostot (*)</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a rates file.</source>
+        <translation>%1 on kansio eikä kurssitiedosto.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Tiedostoa %1 ei voi lukea: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, too large for a rates file.</source>
+        <translation>%1 on suurempi kuin %2 MiB eli liian suuri kurssitiedostoksi.</translation>
+    </message>
+    <message>
+        <source>%1 holds no rates that can be used: %2.</source>
+        <translation>%1 ei sisällä käyttökelpoisia kursseja: %2.</translation>
+    </message>
+    <message>
+        <source>The rates of %1 cannot be used: %2.</source>
+        <translation>Päivän %1 kursseja ei voi käyttää: %2.</translation>
+    </message>
+    <message>
+        <source>Rates of %1</source>
+        <translation>Päivän %1 kurssit</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>uusi</translation>
+    </message>
+    <message>
+        <source>The catalogue has these rates already; nothing would change.</source>
+        <translation>Nämä kurssit ovat jo käytössä; mikään ei muuttuisi.</translation>
+    </message>
+    <message>
+        <source>Apply changes the currencies listed; units without a rate stay as they are.</source>
+        <translation>”Käytä” muuttaa luetellut valuutat; yksiköt, joille ei ole kurssia, pysyvät ennallaan.</translation>
+    </message>
+    <message>
+        <source>No unit name is known for %1; left out.</source>
+        <translation>Yksikön nimeä ei tunneta: %1; jätetty pois.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Mitään ei muutettu.</translation>
+    </message>
+</context>
+<context>
+    <name>CRatesDownload</name>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>Palvelin ei vastannut %1 sekunnin kuluessa.</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; is not an http or https address.</source>
+        <translation>Osoite ”%1” ei ole http- tai https-osoite.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>Lataus peruttiin.</translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 KiB, too large for a rates file.</source>
+        <translation>Vastaus on suurempi kuin %1 KiB eli liian suuri kurssitiedostoksi.</translation>
+    </message>
+    <message>
+        <source>The server sent the download on to %1, which is not a secure (https) address.</source>
+        <translation>Palvelin ohjasi latauksen osoitteeseen %1, joka ei ole suojattu (https-)osoite.</translation>
+    </message>
+    <message>
+        <source>The server %1 answered &quot;%2 %3&quot; instead of sending the rates.</source>
+        <translation>Palvelin %1 vastasi ”%2 %3” eikä lähettänyt kursseja.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be found: there is no network connection, or its name does not resolve.</source>
+        <translation>Palvelinta %1 ei löytynyt: verkkoyhteyttä ei ole, tai palvelimen nimeä ei voi selvittää.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection.</source>
+        <translation>Palvelin %1 kieltäytyi yhteydestä.</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2.</source>
+        <translation>Suojattu yhteys palvelimeen %1 epäonnistui: %2.</translation>
+    </message>
+    <message>
+        <source>The server sent the download on more than %1 times.</source>
+        <translation>Palvelin ohjasi latauksen uudelleen yli %1 kertaa.</translation>
+    </message>
+    <message>
+        <source>The server %1 closed the connection before the answer was complete.</source>
+        <translation>Palvelin %1 sulki yhteyden ennen kuin koko vastaus oli saapunut.</translation>
+    </message>
+    <message>
+        <source>The download from %1 failed: %2.</source>
+        <translation>Lataus palvelimelta %1 epäonnistui: %2.</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
@@ -174,6 +364,10 @@ Koostettu %2</translation>
     <message>
         <source>&amp;About Tarvo...</source>
         <translation>&amp;Tietoja Tarvosta...</translation>
+    </message>
+    <message>
+        <source>Update Currency &amp;Rates...</source>
+        <translation>Päivitä &amp;valuuttakurssit...</translation>
     </message>
 </context>
 <context>
@@ -267,6 +461,73 @@ Koostettu %2</translation>
     <message>
         <source>&amp;Defaults</source>
         <translation>&amp;Oletukset</translation>
+    </message>
+    <message>
+        <source>Add the units of a unit table file, or update the units it shares with the catalogue</source>
+        <translation>Lisää yksikkötaulukkotiedoston yksiköt tai päivittää jo olemassa olevat</translation>
+    </message>
+    <message>
+        <source>Import units</source>
+        <translation>Tuo yksiköt</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>T&amp;uo...</translation>
+    </message>
+    <message>
+        <source>Write every unit of the catalogue to a unit table file</source>
+        <translation>Kirjoittaa kaikki yksiköt yksikkötaulukkotiedostoon</translation>
+    </message>
+    <message>
+        <source>Export units</source>
+        <translation>Vie yksiköt</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Vie...</translation>
+    </message>
+</context>
+<context>
+    <name>DlgRates</name>
+    <message>
+        <source>Currency Rates</source>
+        <translation>Valuuttakurssit</translation>
+    </message>
+    <message>
+        <source>European Central Bank reference rates</source>
+        <translation>Euroopan keskuspankin viitekurssit</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Muutokset</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Valuutta</translation>
+    </message>
+    <message>
+        <source>Old coefficient</source>
+        <translation>Vanha kerroin</translation>
+    </message>
+    <message>
+        <source>New coefficient</source>
+        <translation>Uusi kerroin</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Lataa</translation>
+    </message>
+    <message>
+        <source>&amp;From File...</source>
+        <translation>&amp;Tiedostosta...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Käytä</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>

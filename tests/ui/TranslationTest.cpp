@@ -105,9 +105,10 @@ Texts EveryWindowsTexts() {
 }
 
 /// False for texts that read the same in every language: none at all, numbers and signs,
-/// the program's name and version, and "OK".
+/// the program's name and version, web addresses, and "OK".
 bool NeedsTranslation(QString text) {
-    static const QRegularExpression kSame(QStringLiteral("Tarvo|v\\d+\\.\\d+|^&?OK$"));
+    static const QRegularExpression kSame(
+        QStringLiteral("Tarvo|v\\d+\\.\\d+|https?://\\S+|^&?OK$"));
     return text.remove(kSame).contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
 }
 
