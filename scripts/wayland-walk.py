@@ -1,15 +1,19 @@
 #!/usr/bin/python3
-"""Drives a running Tarvo over AT-SPI in a Wayland session, where no X tool can type: it
-closes the About box of the first run, finds the converter window with the factory types,
-opens Tools > Options, checks that the View page leaves window stacking to the desktop but
-shows the stored "Always on top" setting, closes the sheet with OK and ends the program with
-Exit!. Every step is an AT-SPI action.
+"""Drives a running Tarvo in a Wayland session: it closes the About box of the first run,
+finds the converter window with the factory types, chooses Distance, yard to foot with the
+keys a user presses, types 2 and reads 6, opens Tools > Options, checks that the View page
+leaves window stacking to the desktop but shows the stored "Always on top" setting, closes
+the sheet with OK and ends the program with Exit!. AT-SPI finds the windows, presses the
+buttons and reads texts and states; the keystrokes go through the compositor's virtual
+keyboard (wtype), to the window that has the focus, as a user's do: the converter reacts
+only to the user's own edits, which AT-SPI cannot make.
 
 Usage: wayland-walk.py first-run|next-run on-top|not-on-top
 
 Run by scripts/wayland-check inside a private D-Bus session with the accessibility bus;
 needs Debian's python3-pyatspi, hence /usr/bin/python3.
 """
+import subprocess
 import sys
 import time
 
@@ -26,8 +30,8 @@ FACTORY_TYPES = 10
 STACKING_TOOLTIP = "This desktop decides which windows stay on top."
 
 
-def wait_for(what, probe):
-    deadline = time.monotonic() + TIMEOUT
+def wait_for(what, probe, timeout=TIMEOUT):
+    deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         try:
             found = probe()
@@ -37,6 +41,10 @@ def wait_for(what, probe):
             return found
         time.sleep(0.2)
     raise RuntimeError("timed out waiting for " + what)
+
+
+def wait_for_short(probe):
+    wait_for("", probe, timeout=2.0)
 
 
 def find_app():
@@ -71,6 +79,22 @@ def control(window, role, name):
     raise RuntimeError("%r has no %s named %r" % (window.name, role, name))
 
 
+def labelled(window, role, label):
+    """The control of the role that the label names; for a combo box, which AT-SPI names by
+    the item it shows."""
+    for accessible in walk(window):
+        if accessible.getRoleName() != "label" or accessible.name != label:
+            continue
+        for relation in accessible.getRelationSet():
+            if relation.getRelationType() != pyatspi.RELATION_LABEL_FOR:
+                continue
+            for i in range(relation.getNTargets()):
+                target = relation.getTarget(i)
+                if target is not None and target.getRoleName() == role:
+                    return target
+    raise RuntimeError("%r has no %s labelled %r" % (window.name, role, label))
+
+
 def act(accessible, action, answers=True):
     """Does the named action; answers=False for one that opens a modal window or ends the
     program, whose reply does not come in time."""
@@ -84,6 +108,86 @@ def act(accessible, action, answers=True):
                     raise
             return
     raise RuntimeError("%s %r cannot %s" % (accessible.getRoleName(), accessible.name, action))
+
+
+def keys(*args):
+    """Types through the compositor's virtual keyboard, e.g. keys("-k", "Tab")."""
+    try:
+        subprocess.run(["wtype"] + list(args), check=True, timeout=TIMEOUT)
+    except (OSError, subprocess.SubprocessError) as error:
+        raise RuntimeError("wtype %s: %s" % (" ".join(args), error)) from None
+
+
+def focused(accessible):
+    return accessible.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def shown_item(combo):
+    """The item a closed combo box shows: the selected one of its list."""
+    items = combo.getChildAtIndex(0)
+    for i in range(items.childCount):
+        item = items.getChildAtIndex(i)
+        if item is not None and item.getState().contains(pyatspi.STATE_SELECTED):
+            return item.name
+    return None
+
+
+def text_of(accessible):
+    return accessible.queryText().getText(0, -1)
+
+
+def choose(combo, label, search, item):
+    """Types search into the focused combo box, as a user picks an item by its first
+    letters, and waits until it shows item; label names the combo box in messages."""
+    keys(search)
+    try:
+        wait_for("", lambda: shown_item(combo) == item)
+    except RuntimeError:
+        raise RuntimeError("typing %r into %r shows %r, not %r"
+                           % (search, label, shown_item(combo), item)) from None
+    step("typing %r into %r chooses %r" % (search, label, item))
+
+
+def tab_to(accessible, label):
+    keys("-k", "Tab")
+    wait_for("Tab to go to %r" % label, lambda: focused(accessible))
+
+
+def convert(main_window):
+    """The user chooses Distance, yard to foot, types 2 and reads 6."""
+    types = labelled(main_window, "combo box", "Type:")
+    from_units = labelled(main_window, "combo box", "Units:")
+    to_units = control(main_window, "combo box", "To unit")
+    from_number = control(main_window, "text", "Numbers:")
+    to_number = control(main_window, "text", "To number")
+    wait_for("the window %r to be active" % main_window.name,
+             lambda: main_window.getState().contains(pyatspi.STATE_ACTIVE))
+    # Alt+T goes to the Type list. The program binds the compositor's keyboard only once
+    # the keyboard is there, so the first keys may come too early: pressed until it works.
+    deadline = time.monotonic() + TIMEOUT
+    while not focused(types):
+        if time.monotonic() > deadline:
+            raise RuntimeError("Alt+T does not go to the Type list")
+        keys("-M", "alt", "t", "-m", "alt")
+        try:
+            wait_for_short(lambda: focused(types))
+        except RuntimeError:
+            pass
+    step("Alt+T goes to the Type list")
+    choose(types, "Type:", "d", "Distance")
+    tab_to(from_units, "Units:")
+    choose(from_units, "Units:", "y", "yard (yd.)")
+    tab_to(to_units, "To unit")
+    choose(to_units, "To unit", "foot", "foot (ft.)")
+    tab_to(from_number, "Numbers:")
+    keys("2")
+    try:
+        wait_for("", lambda: text_of(from_number) == "2" and text_of(to_number) == "6")
+    except RuntimeError:
+        raise RuntimeError("typing 2 shows %r in %r and %r in %r, not 2 and 6"
+                           % (text_of(from_number), from_number.name, text_of(to_number),
+                              to_number.name)) from None
+    step("2 yards typed are 6 feet")
 
 
 def step(text):
@@ -112,11 +216,13 @@ def main(first_run, on_top_stored):
         wait_closed(app, "About Tarvo")
 
     main_window = open_window(app, "Tarvo")
-    types = control(main_window, "combo box", "Type:").getChildAtIndex(0)
+    types = labelled(main_window, "combo box", "Type:").getChildAtIndex(0)
     if types.childCount != FACTORY_TYPES:
         raise RuntimeError("the Type list holds %d types, not %d" % (types.childCount,
                                                                      FACTORY_TYPES))
     step("the Type list holds the %d factory types" % FACTORY_TYPES)
+    if first_run:
+        convert(main_window)
 
     act(control(main_window, "menu item", "Options..."), "Press", answers=False)
     sheet = open_window(app, "Options")
