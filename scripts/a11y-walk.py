@@ -7,14 +7,15 @@ name or when a name a window must have is missing.
 Run by scripts/a11y-check inside a private D-Bus session with the accessibility bus and an
 X server; needs Debian's python3-pyatspi, hence /usr/bin/python3.
 """
+import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
-APP_NAME = "Tarvo"
-TIMEOUT = 20.0
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+from atspi_tree import APP_NAME, find_app, find_window, wait_for, walk  # noqa: E402
+
 
 # Names that must be there, by window title: the controls without a label of their own.
 EXPECTED_NAMES = {
@@ -49,44 +50,6 @@ EXPECTED_NAMES = {
     ],
     "Tarvo Help": ["Close", "Help text"],
 }
-
-
-def wait_for(what, probe):
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        try:
-            found = probe()
-        except Exception:  # objects of a closing window vanish under our feet
-            found = None
-        if found:
-            return found
-        time.sleep(0.2)
-    raise RuntimeError("timed out waiting for " + what)
-
-
-def find_app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == APP_NAME:
-            return app
-    return None
-
-
-def find_window(app, title):
-    for i in range(app.childCount):
-        window = app.getChildAtIndex(i)
-        if window is not None and window.name == title:
-            return window
-    return None
-
-
-def walk(accessible):
-    yield accessible
-    for i in range(accessible.childCount):
-        child = accessible.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
 
 
 def is_combo_popup(accessible):

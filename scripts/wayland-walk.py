@@ -13,6 +13,7 @@ Usage: wayland-walk.py first-run|next-run on-top|not-on-top
 Run by scripts/wayland-check inside a private D-Bus session with the accessibility bus;
 needs Debian's python3-pyatspi, hence /usr/bin/python3.
 """
+import os
 import subprocess
 import sys
 import time
@@ -20,56 +21,19 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+from atspi_tree import APP_NAME, TIMEOUT, find_app, find_window, wait_for, walk  # noqa: E402
+
 # An action that opens a modal window answers only once that window closes; the walk goes
 # on without the answer after this many milliseconds.
 ACTION_REPLY_TIMEOUT_MS = 2000
 
-APP_NAME = "Tarvo"
-TIMEOUT = 20.0
 FACTORY_TYPES = 10
 STACKING_TOOLTIP = "This desktop decides which windows stay on top."
 
 
-def wait_for(what, probe, timeout=TIMEOUT):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        try:
-            found = probe()
-        except Exception:  # objects of a closing window vanish under our feet
-            found = None
-        if found:
-            return found
-        time.sleep(0.2)
-    raise RuntimeError("timed out waiting for " + what)
-
-
 def wait_for_short(probe):
     wait_for("", probe, timeout=2.0)
-
-
-def find_app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == APP_NAME:
-            return app
-    return None
-
-
-def find_window(app, title):
-    for i in range(app.childCount):
-        window = app.getChildAtIndex(i)
-        if window is not None and window.name == title:
-            return window
-    return None
-
-
-def walk(accessible):
-    yield accessible
-    for i in range(accessible.childCount):
-        child = accessible.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
 
 
 def control(window, role, name):
