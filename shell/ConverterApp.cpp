@@ -10,6 +10,7 @@
 #include "catalogue/CatalogueBackups.h"
 #include "catalogue/FileError.h"
 #include "catalogue/UnitMgr.h"
+#include "ui/AppStyle.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgHelp.h"
 #include "ui/DlgMain.h"
@@ -40,6 +41,8 @@ CConverterApp::CConverterApp(int& argc, char** argv, std::string settingsRoot)
     setDesktopFileName(QStringLiteral("net.kolpa.tarvo"));
     // The icon lives in the ui library's resources, which a static library must register.
     InitResources();
+    // Before the first window: the platform's style, with its rarely shown icons loaded late.
+    setStyle(new CAppStyle);
     m_translation.Install(QLocale::system().uiLanguages());
     setWindowIcon(QIcon(QStringLiteral(":/icon/tarvo.svg")));
     installEventFilter(new CHelpKeyFilter(*this, this));
