@@ -67,6 +67,19 @@ CFileOwner OwnerOf(SQLite::Database& db) {
     return applicationId == 0 && objects == 0 ? CFileOwner::Nobody : CFileOwner::Other;
 }
 
+// A cached statement in use: reset when the use ends, so that between uses it holds no
+// snapshot of the file and no lock.
+class CStatementUse {
+public:
+    explicit CStatementUse(SQLite::Statement& statement) : m_statement(statement) {}
+    ~CStatementUse() { m_statement.tryReset(); }
+    CStatementUse(const CStatementUse&) = delete;
+    CStatementUse& operator=(const CStatementUse&) = delete;
+
+private:
+    SQLite::Statement& m_statement;
+};
+
 // Thrown inside the store to end an access that must not go on; never leaves it.
 struct CUnusableFile : std::runtime_error {
     CUnusableFile() : std::runtime_error("not a usable key store") {}
@@ -134,7 +147,8 @@ void CKeyStore::Initialise(SQLite::Database& db) {
 
 std::optional<CKeyStore::KeyId> CKeyStore::ChildKey(SQLite::Database& db, KeyId parent,
                                                     const std::string& name, KeyMode mode) {
-    SQLite::Statement find(db, "SELECT id FROM keys WHERE parent = ? AND name = ?");
+    SQLite::Statement& find = Prepared(db, "SELECT id FROM keys WHERE parent = ? AND name = ?");
+    const CStatementUse findUse(find);
     find.bind(1, parent);
     find.bind(2, name);
     if (find.executeStep()) {
@@ -143,7 +157,8 @@ std::optional<CKeyStore::KeyId> CKeyStore::ChildKey(SQLite::Database& db, KeyId 
     if (mode == KeyMode::Open) {
         return std::nullopt;
     }
-    SQLite::Statement insert(db, "INSERT INTO keys(parent, name) VALUES(?, ?)");
+    SQLite::Statement& insert = Prepared(db, "INSERT INTO keys(parent, name) VALUES(?, ?)");
+    const CStatementUse insertUse(insert);
     insert.bind(1, parent);
     insert.bind(2, name);
     insert.exec();
@@ -167,7 +182,9 @@ std::optional<CKeyStore::KeyId> CKeyStore::FindKey(SQLite::Database& db, const P
 
 std::optional<CKeyStore::Value> CKeyStore::ReadValue(SQLite::Database& db, KeyId key,
                                                      const std::string& name) {
-    SQLite::Statement query(db, "SELECT data FROM key_values WHERE key = ? AND name = ?");
+    SQLite::Statement& query =
+        Prepared(db, "SELECT data FROM key_values WHERE key = ? AND name = ?");
+    const CStatementUse use(query);
     query.bind(1, key);
     query.bind(2, name);
     if (!query.executeStep()) {
@@ -230,9 +247,11 @@ bool CKeyStore::SetValue(const Path& path, const std::string& name, const Value&
             return false;
         }
         // A value whose name differs only in case is the same value: replace its data.
-        SQLite::Statement upsert(*db,
-                                 "INSERT INTO key_values(key, name, data) VALUES(?, ?, ?)"
-                                 " ON CONFLICT(key, name) DO UPDATE SET data = excluded.data");
+        SQLite::Statement& upsert =
+            Prepared(*db,
+                     "INSERT INTO key_values(key, name, data) VALUES(?, ?, ?)"
+                     " ON CONFLICT(key, name) DO UPDATE SET data = excluded.data");
+        const CStatementUse use(upsert);
         upsert.bind(1, *key);
         upsert.bind(2, name);
         if (const auto* number = std::get_if<std::int32_t>(&value)) {
@@ -286,7 +305,16 @@ std::optional<std::vector<std::string>> CKeyStore::ValueNames(
     return ListNames(path, "SELECT name FROM key_values WHERE key = ? ORDER BY name");
 }
 
+SQLite::Statement& CKeyStore::Prepared(SQLite::Database& db, const char* sql) {
+    std::unique_ptr<SQLite::Statement>& statement = m_statements[sql];
+    if (!statement) {
+        statement = std::make_unique<SQLite::Statement>(db, sql);
+    }
+    return *statement;
+}
+
 void CKeyStore::Fail() {
+    m_statements.clear();
     m_db.reset();
     m_failed = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,7 +10,8 @@
 
 namespace SQLite {
 class Database;
-}
+class Statement;
+}  // namespace SQLite
 
 /// A tree of keys under one root, kept in one SQLite database file. Each key holds named
 /// values, each a 32-bit number or a text. Key and value names compare without regard to
@@ -59,9 +61,15 @@ private:
     std::optional<Value> ReadValue(SQLite::Database& db, KeyId key, const std::string& name);
     std::optional<std::vector<std::string>> ListNames(const std::vector<std::string>& path,
                                                       const char* query);
+    /// The statement for sql on this connection, made on its first use and kept for the
+    /// next; sql must be a text that lives as long as the program.
+    SQLite::Statement& Prepared(SQLite::Database& db, const char* sql);
     void Fail();
 
     std::string m_file;
     std::unique_ptr<SQLite::Database> m_db;
+    // Prepared once per connection: preparing costs more than running these lookups.
+    // Emptied before the connection closes.
+    std::map<const char*, std::unique_ptr<SQLite::Statement>> m_statements;
     bool m_failed = false;
 };

@@ -40,7 +40,6 @@ public:
 
     CRegistryKeyPath m_location;
 
-protected:
     /// Lets the accesses of one step share a connection to the store, so a step opens the
     /// store once, and gives up at once on its other values when the store fails.
     /// Sessions nest: an inner one uses the outer one's connection.
@@ -56,6 +55,7 @@ protected:
         std::unique_ptr<CKeyStore> m_store;
     };
 
+protected:
     std::int32_t m_modified = 0;
 
 private:

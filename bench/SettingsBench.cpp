@@ -43,6 +43,7 @@ void BM_StartUpLoad(benchmark::State& state) {
     const CFilledStore store;
     for (auto _ : state) {
         CWorkspaceSettings settings = store.Open();
+        const CRegistrySettings::StoreSession session(settings);
         settings.Defaults();
         settings.Load();
         benchmark::DoNotOptimize(settings.m_type);

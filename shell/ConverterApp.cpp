@@ -132,6 +132,8 @@ bool CConverterApp::IsSupportedPlatform() {
 void CConverterApp::LoadSettings() {
     m_settings->m_location.Set("Software", "Kolpa", "Tarvo");
     m_settings->m_currentVersion = kVersion;
+    // One connection for both steps: opening the store costs more than reading it.
+    const CRegistrySettings::StoreSession session(*m_settings);
     m_settings->Defaults();
     m_settings->Load();
 }
