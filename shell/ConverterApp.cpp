@@ -1,6 +1,5 @@
 #include "shell/ConverterApp.h"
 
-#include <QIcon>
 #include <QLocale>
 #include <QVersionNumber>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "catalogue/CatalogueBackups.h"
 #include "catalogue/FileError.h"
 #include "catalogue/UnitMgr.h"
+#include "ui/AppIconEngine.h"
 #include "ui/AppStyle.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgHelp.h"
@@ -44,7 +44,7 @@ CConverterApp::CConverterApp(int& argc, char** argv, std::string settingsRoot)
     // Before the first window: the platform's style, with its rarely shown icons loaded late.
     setStyle(new CAppStyle);
     m_translation.Install(QLocale::system().uiLanguages());
-    setWindowIcon(QIcon(QStringLiteral(":/icon/tarvo.svg")));
+    setWindowIcon(CAppIconEngine::Icon());
     installEventFilter(new CHelpKeyFilter(*this, this));
 }
 

@@ -1,7 +1,6 @@
 #include "ui/DlgMain.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QStyle>
@@ -11,6 +10,7 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/UnitMgr.h"
 #include "ui/AppContext.h"
+#include "ui/AppIconEngine.h"
 #include "ui/CalculatorLauncher.h"
 #include "ui/ComboStringList.h"
 #include "ui/DataExchange.h"
@@ -103,7 +103,7 @@ void CDlgMain::ConnectControls() {
 
 void CDlgMain::Initialise() {
     WriteModel();
-    setWindowIcon(QIcon(QStringLiteral(":/icon/tarvo.svg")));
+    setWindowIcon(CAppIconEngine::Icon());
     CWorkspaceSettings& settings = m_app.Settings();
     ApplyOnTop(settings, this);
     FillTypeList();
