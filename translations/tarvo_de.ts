@@ -236,7 +236,7 @@ Ihre Einheiten bleiben unverändert.</translation>
     </message>
 </context>
 <context>
-    <name>CRatesDownload</name>
+    <name>CHttpRatesTransfer</name>
     <message>
         <source>The server did not answer within %1 seconds.</source>
         <translation>Der Server hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
@@ -284,6 +284,17 @@ Ihre Einheiten bleiben unverändert.</translation>
     <message>
         <source>The download from %1 failed: %2.</source>
         <translation>Das Herunterladen von %1 ist fehlgeschlagen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CRatesDownload</name>
+    <message>
+        <source>it does not fit this version of Tarvo</source>
+        <translation>es passt nicht zu dieser Tarvo-Version</translation>
+    </message>
+    <message>
+        <source>The download module %1 could not be loaded: %2.</source>
+        <translation>Das Download-Modul %1 konnte nicht geladen werden: %2.</translation>
     </message>
 </context>
 <context>

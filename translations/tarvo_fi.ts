@@ -236,7 +236,7 @@ Yksikkösi ovat ennallaan.</translation>
     </message>
 </context>
 <context>
-    <name>CRatesDownload</name>
+    <name>CHttpRatesTransfer</name>
     <message>
         <source>The server did not answer within %1 seconds.</source>
         <translation>Palvelin ei vastannut %1 sekunnin kuluessa.</translation>
@@ -284,6 +284,17 @@ Yksikkösi ovat ennallaan.</translation>
     <message>
         <source>The download from %1 failed: %2.</source>
         <translation>Lataus palvelimelta %1 epäonnistui: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CRatesDownload</name>
+    <message>
+        <source>it does not fit this version of Tarvo</source>
+        <translation>se ei sovi tähän Tarvon versioon</translation>
+    </message>
+    <message>
+        <source>The download module %1 could not be loaded: %2.</source>
+        <translation>Latausmoduulia %1 ei voitu ladata: %2.</translation>
     </message>
 </context>
 <context>

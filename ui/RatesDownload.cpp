@@ -1,44 +1,33 @@
 #include "ui/RatesDownload.h"
 
-#include <QNetworkProxyFactory>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QSslError>
-#include <QStringList>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
 
 namespace {
 
 constexpr char kUrlVariable[] = "TARVO_RATES_URL";
 
-/// The proxy the system's settings name for each address (on Linux the http_proxy,
-/// https_proxy and no_proxy variables), for this download only.
-class SystemProxyFactory : public QNetworkProxyFactory {
-public:
-    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override {
-        return systemProxyForQuery(query);
+/// The download module that belongs to the running program: a program of the build tree
+/// (tarvo, a test, a benchmark) takes the one built there, an installed one the one
+/// installed with it, wherever the installation's prefix is.
+QString ProgramModuleFile() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString buildDir = QFileInfo(QStringLiteral(TARVO_BINARY_DIR)).canonicalFilePath();
+    if (!buildDir.isEmpty() &&
+        (programDir == buildDir || programDir.startsWith(buildDir + QLatin1Char('/')))) {
+        return QStringLiteral(TARVO_NET_MODULE_BUILT);
     }
-};
+    return programDir + QLatin1Char('/') + QStringLiteral(TARVO_NET_MODULE_INSTALLED);
+}
 
 }  // namespace
 
-CRatesDownload::CRatesDownload(QObject* parent) : QObject(parent) {
-    m_network.setProxyFactory(new SystemProxyFactory);
-    m_network.setRedirectPolicy(QNetworkRequest::UserVerifiedRedirectPolicy);
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        Abort(tr("The server did not answer within %1 seconds.")
-                  .arg(static_cast<double>(m_timeout.count()) / 1000.0));
-    });
-}
+CRatesDownload::CRatesDownload(QObject* parent)
+    : QObject(parent), m_moduleFile(ProgramModuleFile()) {}
 
-CRatesDownload::~CRatesDownload() {
-    if (m_reply) {
-        // Nobody is left to hear how it ended.
-        m_reply->disconnect(this);
-        m_reply->abort();
-        m_reply->deleteLater();
-    }
-}
+CRatesDownload::~CRatesDownload() = default;
 
 QUrl CRatesDownload::SourceUrl() {
     const QByteArray configured = qgetenv(kUrlVariable);
@@ -47,129 +36,36 @@ QUrl CRatesDownload::SourceUrl() {
 }
 
 void CRatesDownload::Start(const QUrl& url) {
-    Q_ASSERT(!IsRunning());
-    m_body.clear();
-    m_abortMessage.clear();
-    m_sslErrors.clear();
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("https") && scheme != QLatin1String("http"))) {
-        emit Failed(
-            tr("The address \"%1\" is not an http or https address.").arg(url.toDisplayString()));
-        return;
+    if (LoadTransfer()) {
+        m_transfer->Start(url, m_timeout);
     }
-    QNetworkRequest request(url);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Tarvo"));
-    m_reply = m_network.get(request);
-    connect(m_reply, &QNetworkReply::readyRead, this, &CRatesDownload::OnReadyRead);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, &CRatesDownload::Progress);
-    connect(m_reply, &QNetworkReply::redirected, this, &CRatesDownload::OnRedirected);
-    connect(m_reply, &QNetworkReply::sslErrors, this, &CRatesDownload::OnSslErrors);
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
-        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid()) {
-            CheckSize(length.toLongLong());
-        }
-    });
-    connect(m_reply, &QNetworkReply::finished, this, &CRatesDownload::OnFinished);
-    m_timer.start(m_timeout);
 }
 
 void CRatesDownload::Cancel() {
-    Abort(tr("The download was cancelled."));
-}
-
-void CRatesDownload::Abort(const QString& message) {
-    if (!m_reply || !m_abortMessage.isEmpty()) {
-        return;
+    if (m_transfer) {
+        m_transfer->Cancel();
     }
-    m_abortMessage = message;
-    m_reply->abort();
 }
 
-bool CRatesDownload::CheckSize(qint64 size) {
-    if (size <= kMaxBytes) {
+bool CRatesDownload::LoadTransfer() {
+    if (m_transfer) {
         return true;
     }
-    Abort(
-        tr("The answer is larger than %1 KiB, too large for a rates file.").arg(kMaxBytes / 1024));
-    return false;
-}
-
-void CRatesDownload::OnReadyRead() {
-    if (CheckSize(m_body.size() + m_reply->bytesAvailable())) {
-        m_body += m_reply->readAll();
+    // The module stays loaded once loaded: its plugin object makes every later download.
+    QPluginLoader loader(m_moduleFile);
+    QObject* plugin = loader.instance();
+    const auto* factory = qobject_cast<CRatesTransfer::CFactory*>(plugin);
+    if (!factory) {
+        QString reason =
+            plugin ? tr("it does not fit this version of Tarvo") : loader.errorString();
+        // Some of Qt's reasons end their sentence already.
+        if (reason.endsWith(QLatin1Char('.'))) {
+            reason.chop(1);
+        }
+        emit Failed(tr("The download module %1 could not be loaded: %2.")
+                        .arg(QDir::toNativeSeparators(m_moduleFile), reason));
+        return false;
     }
-}
-
-void CRatesDownload::OnRedirected(const QUrl& target) {
-    // Only the address the user chose may be plain http; where it leads must be secure.
-    if (target.scheme().toLower() != QLatin1String("https")) {
-        Abort(tr("The server sent the download on to %1, which is not a secure (https) "
-                 "address.")
-                  .arg(target.toDisplayString()));
-        return;
-    }
-    emit m_reply->redirectAllowed();
-}
-
-void CRatesDownload::OnSslErrors(const QList<QSslError>& errors) {
-    // Never ignored: the reply fails with a handshake error, and these say why.
-    QStringList texts;
-    for (const QSslError& error : errors) {
-        texts << error.errorString();
-    }
-    m_sslErrors = texts.join(QStringLiteral("; "));
-}
-
-void CRatesDownload::OnFinished() {
-    m_timer.stop();
-    QNetworkReply* reply = m_reply;
-    reply->deleteLater();
-    const QString failure = !m_abortMessage.isEmpty() ? m_abortMessage : DescribeReplyError();
-    m_reply.clear();
-    if (!failure.isEmpty()) {
-        m_body.clear();
-        emit Failed(failure);
-        return;
-    }
-    emit Finished(m_body);
-}
-
-QString CRatesDownload::DescribeReplyError() const {
-    const QString host = m_reply->url().host();
-    const QNetworkReply::NetworkError error = m_reply->error();
-    // The status of the last answer counts only when the failure is that answer's; a
-    // redirect followed to a server that cannot be reached fails with its own cause.
-    const bool answered = error == QNetworkReply::NoError ||
-                          (error >= QNetworkReply::ContentAccessDenied &&
-                           error < QNetworkReply::ProtocolUnknownError) ||
-                          error >= QNetworkReply::InternalServerError;
-    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (answered && status.isValid() && status.toInt() != 200) {
-        return tr("The server %1 answered \"%2 %3\" instead of sending the rates.")
-            .arg(host)
-            .arg(status.toInt())
-            .arg(m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
-    }
-    switch (error) {
-        case QNetworkReply::NoError:
-            return {};
-        case QNetworkReply::HostNotFoundError:
-            return tr("The server %1 could not be found: there is no network connection, or "
-                      "its name does not resolve.")
-                .arg(host);
-        case QNetworkReply::ConnectionRefusedError:
-            return tr("The server %1 refused the connection.").arg(host);
-        case QNetworkReply::SslHandshakeFailedError:
-            return tr("The secure connection to %1 failed: %2.")
-                .arg(host, m_sslErrors.isEmpty() ? m_reply->errorString() : m_sslErrors);
-        case QNetworkReply::TooManyRedirectsError:
-            return tr("The server sent the download on more than %1 times.").arg(kMaxRedirects);
-        case QNetworkReply::RemoteHostClosedError:
-            return tr("The server %1 closed the connection before the answer was complete.")
-                .arg(host);
-        default:
-            return tr("The download from %1 failed: %2.").arg(host, m_reply->errorString());
-    }
+    m_transfer = factory->Create(*this);
+    return true;
 }

@@ -1,30 +1,23 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
-#include <QNetworkAccessManager>
 #include <QObject>
-#include <QPointer>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
 #include <chrono>
+#include <memory>
 
-class QNetworkReply;
-class QSslError;
+#include "net/RatesTransfer.h"
 
-/// Fetches a rates file over the network, only when asked: HTTPS with the system's
-/// certificates and proxy settings, redirects followed only to HTTPS and at most three
-/// times, a time limit for the whole download and a cap on its size. One download at a
-/// time; each ends in exactly one Finished or Failed.
-class CRatesDownload : public QObject {
+/// Fetches a rates file over the network, only when asked, through the download module,
+/// which it loads on the first Start: a program that never downloads never loads Qt
+/// Network. One download at a time; each ends in exactly one Finished or Failed.
+class CRatesDownload : public QObject, private CRatesTransfer::CListener {
     Q_OBJECT
 public:
     /// The European Central Bank's daily reference rates.
     static constexpr const char* kBankUrl =
         "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
-    static constexpr qint64 kMaxBytes = 1024 * 1024;
-    static constexpr int kMaxRedirects = 3;
     static constexpr std::chrono::milliseconds kTimeout{20000};
 
     explicit CRatesDownload(QObject* parent = nullptr);
@@ -39,9 +32,11 @@ public:
     /// Stops the download in progress; it fails with a message that says so.
     void Cancel();
     /// Whether a download is under way.
-    bool IsRunning() const { return !m_reply.isNull(); }
+    bool IsRunning() const { return m_transfer && m_transfer->IsRunning(); }
     /// Tests: a shorter time limit than kTimeout.
     void SetTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    /// Tests: the download module's file, instead of the one that belongs to the program.
+    void SetModuleFile(const QString& path) { m_moduleFile = path; }
 
 signals:
     /// Bytes received so far, and the total when the server said it (otherwise -1).
@@ -51,21 +46,13 @@ signals:
     void Failed(const QString& message);
 
 private:
-    void OnReadyRead();
-    void OnRedirected(const QUrl& target);
-    void OnSslErrors(const QList<QSslError>& errors);
-    void OnFinished();
-    /// Ends the download as failed with message, whatever the reply says afterwards.
-    void Abort(const QString& message);
-    /// Whether an answer of size bytes is within kMaxBytes; otherwise aborts the download.
-    bool CheckSize(qint64 size);
-    QString DescribeReplyError() const;
+    void OnProgress(qint64 received, qint64 total) override { emit Progress(received, total); }
+    void OnFinished(const QByteArray& body) override { emit Finished(body); }
+    void OnFailed(const QString& message) override { emit Failed(message); }
+    /// Makes m_transfer from the module unless it is there; false after Failed said why not.
+    bool LoadTransfer();
 
-    QNetworkAccessManager m_network;
-    QTimer m_timer;
-    QPointer<QNetworkReply> m_reply;
-    QByteArray m_body;
-    QString m_abortMessage;
-    QString m_sslErrors;
+    QString m_moduleFile;
+    std::unique_ptr<CRatesTransfer> m_transfer;
     std::chrono::milliseconds m_timeout = kTimeout;
 };

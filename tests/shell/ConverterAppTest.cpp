@@ -49,6 +49,7 @@ private slots:
     void unwritableFileAtExitWarns_data();
     void unwritableFileAtExitWarns();
     void failureDuringRunEndsIt();
+    void runWithoutDownloadLoadsNoNetworkCode();
 
 private:
     /// Runs the main window, closing each modal window as it comes up; their classes go
@@ -202,6 +203,19 @@ void CConverterAppTest::failureDuringRunEndsIt() {
     QVERIFY(!QFile::exists(DataPath()));
     // The main window closed and stored its (empty) units, so the settings were saved.
     QCOMPARE(StoredSettings()->GetNumber("General", "Reload MRU", -1), 1);
+}
+
+void CConverterAppTest::runWithoutDownloadLoadsNoNetworkCode() {
+    QVERIFY(m_app.StartUp());
+    QStringList closed;
+    RunAndCloseMainWindow(closed);
+    m_app.ShutDown();
+    // Qt Network and the libraries it needs would slow every start-up: only Download loads
+    // them, with the download module.
+    const QByteArray mapped = ReadAll(QStringLiteral("/proc/self/maps"));
+    QVERIFY(mapped.contains("libQt6Widgets"));
+    QVERIFY(!mapped.contains("libQt6Network"));
+    QVERIFY(!mapped.contains("tarvo_net"));
 }
 
 int main(int argc, char** argv) {

@@ -1,8 +1,10 @@
 #include <QFile>
+#include <QLibraryInfo>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "LocalHttpServer.h"
+#include "net/HttpRatesTransfer.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/RatesDownload.h"
 
@@ -21,7 +23,7 @@ class CRatesDownloadTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_server.IsListening());
-        const QByteArray oversized(CRatesDownload::kMaxBytes + 1, 'x');
+        const QByteArray oversized(CHttpRatesTransfer::kMaxBytes + 1, 'x');
         m_server.Serve("/daily.xml",
                        CLocalHttpServer::Answer("200 OK", Fixture("eurofxref-daily.xml")));
         m_server.Serve("/rates.csv",
@@ -117,6 +119,28 @@ private slots:
         QCOMPARE(failed.count(), 1);
         QCOMPARE(failed.first().first().toString(), QStringLiteral("The download was cancelled."));
         QVERIFY(!m_download.IsRunning());
+    }
+
+    void moduleThatCannotBeLoadedFailsTheDownload_data() {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "/nonexistent/libtarvo_net.so"
+                                 << "The shared library was not found";
+        QTest::newRow("another plugin")
+            << QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so"
+            << "it does not fit this version of Tarvo";
+    }
+    void moduleThatCannotBeLoadedFailsTheDownload() {
+        QFETCH(QString, module);
+        QFETCH(QString, reason);
+        CRatesDownload download;
+        download.SetModuleFile(module);
+        QSignalSpy failed(&download, &CRatesDownload::Failed);
+        download.Start(m_server.Url("/daily.xml"));
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().first().toString(),
+                 "The download module " + module + " could not be loaded: " + reason + ".");
+        QVERIFY(!download.IsRunning());
     }
 
     void addressFromTheEnvironment() {

@@ -1,0 +1,8 @@
+#include "net/RatesTransferPlugin.h"
+
+#include "net/HttpRatesTransfer.h"
+
+std::unique_ptr<CRatesTransfer> CRatesTransferPlugin::Create(
+    CRatesTransfer::CListener& listener) const {
+    return std::make_unique<CHttpRatesTransfer>(listener);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "net/RatesTransfer.h"
+
+/// The download module's plugin object: the one thing the program looks up in it.
+class CRatesTransferPlugin : public QObject, public CRatesTransfer::CFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID TARVO_RATES_TRANSFER_IID)
+    Q_INTERFACES(CRatesTransfer::CFactory)
+public:
+    std::unique_ptr<CRatesTransfer> Create(CRatesTransfer::CListener& listener) const override;
+};
