@@ -1,25 +1,17 @@
 #include "catalogue/UnitBatch.h"
 
 #include <algorithm>
+#include <bit>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 #include "catalogue/HugePages.h"
 #include "catalogue/UnitMgr.h"
 
-std::size_t CUnitBatch::TypeHash::operator()(std::string_view type) const noexcept {
-    return std::hash<std::string_view>()(type);
+std::size_t CUnitBatch::TextHash::operator()(std::string_view text) const noexcept {
+    return std::hash<std::string_view>()(text);
 }
-
-namespace {
-
-/// The index key of a unit: its type's hash mixed with its name's, unevenly, so that a
-/// type and a name that trade places hash apart.
-std::size_t UnitHash(std::size_t typeHash, std::string_view name) {
-    return typeHash * 31 + std::hash<std::string_view>()(name);
-}
-
-}  // namespace
 
 CUnitBatch::CUnitBatch(CUnitMgr& catalogue)
     : m_catalogue(catalogue),
@@ -34,7 +26,6 @@ CUnitBatch::CUnitBatch(CUnitMgr& catalogue)
         }
         const auto [run, isFirstRun] = m_runs.try_emplace(type);
         if (isFirstRun) {
-            run->second.typeHash = m_runs.hash_function()(type);
             run->second.first = first;
             run->second.last = last;
             run->second.inCatalogue = true;
@@ -45,7 +36,12 @@ CUnitBatch::CUnitBatch(CUnitMgr& catalogue)
 
 int CUnitBatch::FindUnit(std::string_view type, std::string_view name) {
     TypeRun* run = FindRun(type);
-    return run == nullptr ? -1 : FindInRun(*run, type, name);
+    if (run == nullptr) {
+        return -1;
+    }
+    std::uint32_t hash = 0;
+    const Slot& slot = Locate(*run, name, hash);
+    return slot.handle == kEmpty ? -1 : static_cast<int>(slot.handle);
 }
 
 const CUnit& CUnitBatch::Unit(int handle) const {
@@ -58,36 +54,30 @@ void CUnitBatch::SetCoefficient(int handle, double coefficient) {
 }
 
 void CUnitBatch::Reserve(std::size_t additions) {
-    if (m_added.size() + additions > m_added.capacity()) {
-        m_added.reserve(m_added.size() + additions);
-        AdviseHugePages(m_added.data(), m_added.capacity() * sizeof(CUnit));
-    }
-    if (m_count + m_added.capacity() > m_catalogueUnits.capacity()) {
-        m_catalogueUnits.reserve(m_count + m_added.capacity());
-        AdviseHugePages(m_catalogueUnits.data(), m_catalogueUnits.capacity() * sizeof(CUnit));
-    }
+    m_added.reserve(m_added.size() + additions);
 }
 
 bool CUnitBatch::AddOrUpdateUnit(const CUnit& unit) {
     m_catalogue.SetModified(true);
     TypeRun* run = FindRun(unit.m_type);
-    if (run != nullptr) {
-        const int existing = FindInRun(*run, unit.m_type, unit.m_name);
-        if (existing >= 0) {
-            At(static_cast<std::size_t>(existing)) = unit;
-            return true;
-        }
-    } else {
-        run = &m_runs.try_emplace(unit.m_type).first->second;
+    if (run == nullptr) {
+        m_lastRun = &*m_runs.try_emplace(unit.m_type).first;
+        run = &m_lastRun->second;
         run->namesIndexed = true;
-        run->typeHash = m_runs.hash_function()(unit.m_type);
         m_createdTypes.push_back(run);
+    }
+    std::uint32_t hash = 0;
+    Slot& slot = Locate(*run, unit.m_name, hash);
+    if (slot.handle != kEmpty) {
+        At(slot.handle) = unit;
+        return true;
     }
     // A fresh default unit takes the given one by assignment, as in AddOrUpdateUnit.
     m_added.emplace_back() = unit;
     const std::size_t handle = m_count + m_added.size() - 1;
+    slot = {hash, static_cast<std::uint32_t>(handle)};
+    ++run->slotsUsed;
     run->added.push_back(handle);
-    Index(handle, run->typeHash);
     return false;
 }
 
@@ -105,30 +95,31 @@ void CUnitBatch::Commit() {
     std::sort(grown.begin(), grown.end(),
               [](const TypeRun* a, const TypeRun* b) { return a->last < b->last; });
 
-    // Filled from the back, as one insertion after another would leave it: each block of
-    // catalogue units moves up once, past the units added before it.
-    std::vector<CUnit>& units = m_catalogueUnits;
-    units.resize(m_count + m_added.size());
-    auto to = units.end();
-    auto from = units.begin() + static_cast<std::ptrdiff_t>(m_count);
+    // Filled front to back into a new array, as one insertion after another would leave
+    // the old one: each unit moves once.
+    std::vector<CUnit> units;
+    ReserveOnHugePages(units, m_count + m_added.size());
     const auto place = [&](const TypeRun& run) {
-        for (auto handle = run.added.rbegin(); handle != run.added.rend(); ++handle) {
-            *--to = std::move(m_added[*handle - m_count]);
+        for (const std::size_t handle : run.added) {
+            units.push_back(std::move(m_added[handle - m_count]));
         }
     };
-    for (auto run = grown.rbegin(); run != grown.rend(); ++run) {
-        const auto runEnd = units.begin() + static_cast<std::ptrdiff_t>((*run)->last + 1);
-        to = std::move_backward(runEnd, from, to);
-        from = runEnd;
+    const auto keep = [&](auto from, auto to) {
+        units.insert(units.end(), std::make_move_iterator(from), std::make_move_iterator(to));
+    };
+    // Each new type went to the front when it was created: the last created comes first.
+    for (auto run = m_createdTypes.rbegin(); run != m_createdTypes.rend(); ++run) {
         place(**run);
     }
-    if (to != from) {  // a unit moved onto itself would lose its texts
-        to = std::move_backward(units.begin(), from, to);
-    }
-    // Each new type went to the front when it was created: the first created ends up last.
-    for (const TypeRun* run : m_createdTypes) {
+    auto from = m_catalogueUnits.begin();
+    for (const TypeRun* run : grown) {
+        const auto runEnd = m_catalogueUnits.begin() + static_cast<std::ptrdiff_t>(run->last + 1);
+        keep(from, runEnd);
+        from = runEnd;
         place(*run);
     }
+    keep(from, m_catalogueUnits.end());
+    m_catalogueUnits.swap(units);
 
     m_added.clear();  // a second Commit has nothing to place
 }
@@ -142,63 +133,60 @@ const CUnit& CUnitBatch::At(std::size_t handle) const {
 }
 
 CUnitBatch::TypeRun* CUnitBatch::FindRun(std::string_view type) {
-    const auto run = m_runs.find(type);
-    return run == m_runs.end() ? nullptr : &run->second;
+    // Edits mostly come type by type: the run found last is tried before the hash.
+    if (m_lastRun == nullptr || m_lastRun->first != type) {
+        const auto run = m_runs.find(type);
+        if (run == m_runs.end()) {
+            return nullptr;
+        }
+        m_lastRun = &*run;
+    }
+    return &m_lastRun->second;
 }
 
-int CUnitBatch::FindInRun(TypeRun& run, std::string_view type, std::string_view name) {
+CUnitBatch::Slot& CUnitBatch::Locate(TypeRun& run, std::string_view name, std::uint32_t& hash) {
     if (!run.namesIndexed) {
         run.namesIndexed = true;
+        Grow(run, run.last - run.first + 1);
         for (std::size_t handle = run.first; handle <= run.last; ++handle) {
-            Index(handle, run.typeHash);
+            const std::string& unitName = m_catalogueUnits[handle].m_name;
+            const auto unitHash = static_cast<std::uint32_t>(TextHash()(unitName));
+            Slot& slot = Probe(run, unitHash, unitName);
+            if (slot.handle == kEmpty) {  // a repeated name keeps the first: FindUnit finds it
+                slot = {unitHash, static_cast<std::uint32_t>(handle)};
+                ++run.slotsUsed;
+            }
         }
     }
-    if (m_slots.empty()) {
-        return -1;
-    }
-    const Slot& slot = m_slots[Probe(UnitHash(run.typeHash, name), type, name)];
-    return slot.handle == kEmpty ? -1 : static_cast<int>(slot.handle);
+    Grow(run, run.slotsUsed + 1);
+    hash = static_cast<std::uint32_t>(TextHash()(name));
+    return Probe(run, hash, name);
 }
 
-std::size_t CUnitBatch::Probe(std::size_t hash, std::string_view type,
-                              std::string_view name) const {
-    const std::size_t mask = m_slots.size() - 1;
+CUnitBatch::Slot& CUnitBatch::Probe(TypeRun& run, std::uint32_t hash, std::string_view name) {
+    const std::size_t mask = run.slots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& slot = m_slots[i];
-        if (slot.handle == kEmpty) {
-            return i;
-        }
-        if (slot.hash == hash) {
-            const CUnit& unit = At(slot.handle);
-            if (unit.m_name == name && unit.m_type == type) {
-                return i;
-            }
+        Slot& slot = run.slots[i];
+        if (slot.handle == kEmpty || (slot.hash == hash && At(slot.handle).m_name == name)) {
+            return slot;
         }
     }
 }
 
-void CUnitBatch::Index(std::size_t handle, std::size_t typeHash) {
-    if (2 * (m_slotsUsed + 1) > m_slots.size()) {
-        const std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>());
-        m_slots.reserve(std::max<std::size_t>(16, 2 * old.size()));
-        AdviseHugePages(m_slots.data(), m_slots.capacity() * sizeof(Slot));
-        m_slots.resize(m_slots.capacity());
-        const std::size_t mask = m_slots.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.handle != kEmpty) {
-                std::size_t i = slot.hash & mask;
-                while (m_slots[i].handle != kEmpty) {
-                    i = (i + 1) & mask;
-                }
-                m_slots[i] = slot;
-            }
-        }
+void CUnitBatch::Grow(TypeRun& run, std::size_t entries) {
+    if (2 * entries <= run.slots.size()) {
+        return;
     }
-    const CUnit& unit = At(handle);
-    const std::size_t hash = UnitHash(typeHash, unit.m_name);
-    Slot& slot = m_slots[Probe(hash, unit.m_type, unit.m_name)];
-    if (slot.handle == kEmpty) {  // a repeated name keeps the first, as FindUnit sees it
-        slot = {hash, handle};
-        ++m_slotsUsed;
+    const HugePageVector<Slot> old = std::exchange(
+        run.slots, HugePageVector<Slot>(std::max<std::size_t>(16, std::bit_ceil(2 * entries))));
+    const std::size_t mask = run.slots.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.handle != kEmpty) {
+            std::size_t i = slot.hash & mask;
+            while (run.slots[i].handle != kEmpty) {
+                i = (i + 1) & mask;
+            }
+            run.slots[i] = slot;
+        }
     }
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "catalogue/HugePageAllocator.h"
 #include "catalogue/Unit.h"
 
 class CUnitMgr;
@@ -40,46 +43,51 @@ public:
     void Commit();
 
 private:
-    /// The first run of a type (the only one lookups see) and the units added to it.
+    /// A place in the open-addressed index of a type's units by name. It holds the low
+    /// half of the name's hash, so that growing needs no unit and a lookup reads a unit
+    /// only when the hashes match.
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t handle = kEmpty;
+    };
+    static constexpr std::uint32_t kEmpty = ~std::uint32_t{0};
+
+    /// The first run of a type (the only one lookups see), the units added to it and the
+    /// index of both. Each type has an index of its own, small enough to stay in cache
+    /// while the edits of that type go through it.
     struct TypeRun {
         std::size_t first = 0;
         std::size_t last = 0;
         bool inCatalogue = false;   ///< false for a type this batch created
-        bool namesIndexed = false;  ///< its units are in m_slots (added ones always are)
-        std::size_t typeHash = 0;
+        bool namesIndexed = false;  ///< its units are in slots (added ones always are)
         std::vector<std::size_t> added;
+        HugePageVector<Slot> slots;  ///< a power of two of them, at most half in use
+        std::size_t slotsUsed = 0;
     };
 
-    /// Hashes a type as text, whether held or looked up.
-    struct TypeHash {
+    /// Hashes a type or name as text, whether held or looked up.
+    struct TextHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view type) const noexcept;
+        std::size_t operator()(std::string_view text) const noexcept;
     };
-
-    /// A place in the open-addressed index of units by type and name. It holds the hash,
-    /// so that growing needs no unit and a lookup reads a unit only when the hashes match.
-    struct Slot {
-        std::size_t hash = 0;
-        std::size_t handle = kEmpty;
-    };
-    static constexpr std::size_t kEmpty = ~std::size_t{0};
 
     CUnit& At(std::size_t handle);
     const CUnit& At(std::size_t handle) const;
     TypeRun* FindRun(std::string_view type);
-    /// FindUnit within a run; indexes the run's names on its first lookup.
-    int FindInRun(TypeRun& run, std::string_view type, std::string_view name);
-    /// The slot of the unit (type, name), or the empty slot where it would go.
-    std::size_t Probe(std::size_t hash, std::string_view type, std::string_view name) const;
-    /// Puts a unit in the index unless one of the same type and name is there already.
-    void Index(std::size_t handle, std::size_t typeHash);
+    /// The slot of the unit named name in run, or the empty slot where it would go, which
+    /// can take it without the index growing; hash gets the name's. Indexes the run's
+    /// catalogue units on its first lookup.
+    Slot& Locate(TypeRun& run, std::string_view name, std::uint32_t& hash);
+    /// The slot of the unit named name in run, or the empty slot where it would go.
+    Slot& Probe(TypeRun& run, std::uint32_t hash, std::string_view name);
+    /// Makes the run's index hold this many units at most half full.
+    static void Grow(TypeRun& run, std::size_t entries);
 
     CUnitMgr& m_catalogue;
     std::vector<CUnit>& m_catalogueUnits;
     std::size_t m_count;  ///< catalogue units; handles from here on are added units
-    std::vector<CUnit> m_added;
-    std::unordered_map<std::string, TypeRun, TypeHash, std::equal_to<>> m_runs;
-    std::vector<const TypeRun*> m_createdTypes;  ///< in the order they were created
-    std::vector<Slot> m_slots;                   ///< a power of two of them, at most half in use
-    std::size_t m_slotsUsed = 0;
+    HugePageVector<CUnit> m_added;
+    std::unordered_map<std::string, TypeRun, TextHash, std::equal_to<>> m_runs;
+    std::pair<const std::string, TypeRun>* m_lastRun = nullptr;  ///< the run found last
+    std::vector<const TypeRun*> m_createdTypes;                  ///< in the order they were created
 };

@@ -270,6 +270,18 @@ void CUnitMgr::LoadFromFile(const std::string& path) {
     Serialize(archive);
 }
 
+void CUnitMgr::LoadHeaderFromFile(const std::string& path) {
+    m_units.clear();
+    const CFileBytes bytes(path);
+    CArchiveReader archive(bytes.View(), path);
+    // Each record is read into the same unit: the file is refused where loading would
+    // refuse it, without the array loading builds.
+    CUnit unit;
+    for (std::size_t count = ReadHeader(archive); count > 0; --count) {
+        unit.Serialize(archive);
+    }
+}
+
 void CUnitMgr::LoadFromBytes(const std::string& bytes, const std::string& name) {
     CArchiveReader archive(bytes, name);
     Serialize(archive);
@@ -298,17 +310,9 @@ std::string CUnitMgr::SaveToBytes() const {
 void CUnitMgr::Serialize(CArchiveReader& archive) {
     m_units.clear();
     try {
-        m_headerNumber = archive.ReadUInt32();
-        m_title = archive.ReadText();
-        m_secondHeader = archive.ReadText();
-        m_thirdHeader = archive.ReadText();
-        m_headerValue = archive.ReadInt32();
         // Each unit is read into place right after it is made, while it is still in cache.
-        const std::size_t count = archive.ReadCount(kMinUnitRecordBytes);
-        if (count > m_units.capacity()) {
-            m_units.reserve(count);
-            AdviseHugePages(m_units.data(), count * sizeof(CUnit));
-        }
+        const std::size_t count = ReadHeader(archive);
+        ReserveOnHugePages(m_units, count);
         for (std::size_t i = 0; i < count; ++i) {
             m_units.emplace_back().Serialize(archive);
         }
@@ -316,6 +320,15 @@ void CUnitMgr::Serialize(CArchiveReader& archive) {
         m_units.clear();
         throw;
     }
+}
+
+std::size_t CUnitMgr::ReadHeader(CArchiveReader& archive) {
+    m_headerNumber = archive.ReadUInt32();
+    m_title = archive.ReadText();
+    m_secondHeader = archive.ReadText();
+    m_thirdHeader = archive.ReadText();
+    m_headerValue = archive.ReadInt32();
+    return archive.ReadCount(kMinUnitRecordBytes);
 }
 
 void CUnitMgr::Serialize(CArchiveWriter& archive) const {

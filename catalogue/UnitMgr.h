@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -72,6 +73,10 @@ public:
     /// failure the catalogue is left without units and CFileError is thrown.
     /// Never allocates more than the rest of the file can hold.
     void LoadFromFile(const std::string& path);
+    /// Reads the header of the file as LoadFromFile does and checks its units the same
+    /// way, but keeps none of them: for a catalogue whose units are about to be replaced,
+    /// which must still be refused when it is not a catalogue. Leaves no units.
+    void LoadHeaderFromFile(const std::string& path);
     /// Same as LoadFromFile, from bytes in memory (file name used in messages only).
     void LoadFromBytes(const std::string& bytes, const std::string& name = "<memory>");
     /// Writes the catalogue to a temporary file beside path, syncs it and renames it over
@@ -103,6 +108,9 @@ public:
 
 private:
     friend class CUnitBatch;  // edits many units in one pass
+
+    /// Reads the header fields and returns the number of unit records that follow.
+    std::size_t ReadHeader(CArchiveReader& archive);
 
     std::vector<CUnit> m_units;
     int m_modified = 0;

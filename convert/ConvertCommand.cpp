@@ -159,7 +159,11 @@ bool CConvertCommand::LoadCatalogueToChange(std::string& error) {
         return true;
     }
     try {
-        m_catalogue.LoadFromFile(m_cataloguePath);
+        if (m_commandLine.Has("replace")) {
+            m_catalogue.LoadHeaderFromFile(m_cataloguePath);  // its units go all the same
+        } else {
+            m_catalogue.LoadFromFile(m_cataloguePath);
+        }
         return true;
     } catch (const CFileError& failure) {
         error = "cannot read the catalogue " + std::string(failure.what());
@@ -245,10 +249,11 @@ int CConvertCommand::RunBatch() {
     int status = kExitSuccess;
     CTextLines lines(m_in);
     std::string line;
+    std::vector<std::string_view> fields;
     std::string result;
     std::string error;
     while (lines.Next(line)) {
-        const std::vector<std::string_view> fields = SplitAtTabs(line);
+        SplitAtTabs(line, fields);
         if (fields.size() != kConversionOperands.size()) {
             error = "expected VALUE, TYPE, FROM and TO separated by tabs";
             result.clear();

@@ -56,7 +56,8 @@ private:
     void LoadCatalogue();
     /// The catalogue file to change, or the factory units when it does not exist yet; false
     /// with error when there is no file name or the file is there but cannot be read, so
-    /// that a file that is not a catalogue is never overwritten.
+    /// that a file that is not a catalogue is never overwritten. A replace reads only the
+    /// header of it and checks the rest.
     bool LoadCatalogueToChange(std::string& error);
     /// Writes the catalogue file safely; false with error when it could not.
     bool SaveCatalogue(std::string& error);

@@ -7,19 +7,25 @@ bool CTextLines::Next(std::string& line) {
     if (!std::getline(m_in, line)) {
         return false;
     }
-    ++m_number;
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (m_number == 1 && line.starts_with(kByteOrderMark)) {
-        line.erase(0, kByteOrderMark.size());
-    }
-    if (line.ends_with('\r')) {
-        line.pop_back();
-    }
+    const std::string_view content = Content(line, ++m_number);
+    line.erase(static_cast<std::size_t>(content.data() - line.data()) + content.size());
+    line.erase(0, static_cast<std::size_t>(content.data() - line.data()));
     return true;
 }
 
-std::vector<std::string_view> SplitAtTabs(std::string_view line) {
-    std::vector<std::string_view> fields;
+std::string_view CTextLines::Content(std::string_view line, long number) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (number == 1 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+void SplitAtTabs(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t start = 0;
     for (std::size_t tab = line.find('\t'); tab != std::string_view::npos;
          tab = line.find('\t', start)) {
@@ -27,5 +33,4 @@ std::vector<std::string_view> SplitAtTabs(std::string_view line) {
         start = tab + 1;
     }
     fields.push_back(line.substr(start));
-    return fields;
 }

@@ -17,10 +17,14 @@ public:
     /// The 1-based number of the line Next gave last.
     long Number() const { return m_number; }
 
+    /// What CTextLines gives for line number (1-based), read up to its line feed.
+    static std::string_view Content(std::string_view line, long number);
+
 private:
     std::istream& m_in;
     long m_number = 0;
 };
 
-/// The tab-separated fields of one line; a line without tabs is one field.
-std::vector<std::string_view> SplitAtTabs(std::string_view line);
+/// Fills fields with the tab-separated fields of one line; a line without tabs is one
+/// field. Reusing fields from line to line spares an allocation per line.
+void SplitAtTabs(std::string_view line, std::vector<std::string_view>& fields);

@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "catalogue/HugePageAllocator.h"
+#include "catalogue/HugePages.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/TextCodec.h"
 #include "catalogue/UnitBatch.h"
@@ -18,6 +20,9 @@
 namespace {
 
 constexpr int kNumberDigits = 17;  // enough for every double to read back exactly
+
+constexpr std::string_view kBadHeader =
+    "the first line must be the header 'type<TAB>unit<TAB>coefficient<TAB>offset'";
 
 constexpr std::array<std::string_view, 4> kColumns = {"type", "unit name", "coefficient", "offset"};
 
@@ -95,9 +100,11 @@ bool ReadNumber(std::string_view field, std::string_view column, double& value,
     return false;
 }
 
-/// The unit a data line describes; false with error naming the first fault.
-bool ReadUnit(std::string_view line, CUnit& unit, std::string& error) {
-    const std::vector<std::string_view> fields = SplitAtTabs(line);
+/// The unit a data line describes; false with error naming the first fault. fields is
+/// room for the line's fields, reused from line to line.
+bool ReadUnit(std::string_view line, std::vector<std::string_view>& fields, CUnit& unit,
+              std::string& error) {
+    SplitAtTabs(line, fields);
     if (fields.size() < kColumns.size()) {
         error = "missing column '" + std::string(kColumns[fields.size()]) + "'";
         return false;
@@ -113,6 +120,18 @@ bool ReadUnit(std::string_view line, CUnit& unit, std::string& error) {
            ReadNumber(fields[3], kColumns[3], unit.m_offset, error);
 }
 
+/// All that is left in in, read in blocks that grow with it.
+HugePageVector<char> ReadAll(std::istream& in) {
+    HugePageVector<char> text;
+    for (std::size_t block = std::size_t{1} << 16; in; block = text.size()) {
+        const std::size_t size = text.size();
+        text.resize(size + block);
+        in.read(text.data() + size, static_cast<std::streamsize>(block));
+        text.resize(size + static_cast<std::size_t>(in.gcount()));
+    }
+    return text;
+}
+
 }  // namespace
 
 void CUnitTable::Write(std::ostream& out, const std::vector<CUnit>& units) {
@@ -125,6 +144,12 @@ void CUnitTable::Write(std::ostream& out, const std::vector<CUnit>& units) {
 }
 
 long CUnitTable::Read(std::istream& in, std::vector<Problem>& problems) {
+    // Read whole, so that its lines can be counted before the units are made.
+    const HugePageVector<char> text = ReadAll(in);
+    return Read(std::string_view(text.data(), text.size()), problems);
+}
+
+long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
     m_units.clear();
     problems.clear();
     long badLines = 0;
@@ -134,23 +159,34 @@ long CUnitTable::Read(std::istream& in, std::vector<Problem>& problems) {
         }
         ++badLines;
     };
-    CTextLines lines(in);
-    std::string line;
-    if (!lines.Next(line) || line != kHeader) {
-        note(1, "the first line must be the header 'type<TAB>unit<TAB>coefficient<TAB>offset'");
-    }
+    // At most one unit a line: made in place, in an array that never grows.
+    ReserveOnHugePages(m_units,
+                       static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    std::vector<std::string_view> fields;
     std::string error;
-    while (lines.Next(line)) {
+    long number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line =
+            CTextLines::Content(text.substr(start, end - start), ++number);
+        start = end + 1;
+        if (number == 1) {
+            if (line != kHeader) {
+                note(1, std::string(kBadHeader));
+            }
+            continue;
+        }
         if (line.empty()) {
             continue;
         }
-        CUnit unit;
         error.clear();
-        if (ReadUnit(line, unit, error)) {
-            m_units.push_back(std::move(unit));
-        } else {
-            note(lines.Number(), std::move(error));
+        if (!ReadUnit(line, fields, m_units.emplace_back(), error)) {
+            m_units.pop_back();
+            note(number, std::move(error));
         }
+    }
+    if (number == 0) {
+        note(1, std::string(kBadHeader));
     }
     if (badLines > 0) {
         m_units.clear();
@@ -158,11 +194,11 @@ long CUnitTable::Read(std::istream& in, std::vector<Problem>& problems) {
     return badLines;
 }
 
-std::vector<const CUnit*> CUnitTable::InsertionOrder() const {
+HugePageVector<const CUnit*> CUnitTable::InsertionOrder() const {
     // Each unit's type rank is the place of its type's first line; a counting sort by
     // rank, last first, keeps the table order within a type.
     std::unordered_map<std::string_view, std::size_t> typeRank;
-    std::vector<std::size_t> rank;
+    HugePageVector<std::size_t> rank;
     rank.reserve(m_units.size());
     std::vector<std::size_t> rankStart;
     for (const CUnit& unit : m_units) {
@@ -177,7 +213,7 @@ std::vector<const CUnit*> CUnitTable::InsertionOrder() const {
     for (auto count = rankStart.rbegin(); count != rankStart.rend(); ++count) {
         start += std::exchange(*count, start);
     }
-    std::vector<const CUnit*> order(m_units.size());
+    HugePageVector<const CUnit*> order(m_units.size());
     for (std::size_t i = 0; i < m_units.size(); ++i) {
         order[rankStart[rank[i]]++] = &m_units[i];
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/HugePageAllocator.h"
 #include "catalogue/Unit.h"
 
 class CUnitMgr;
@@ -42,6 +43,8 @@ public:
     /// checked; problems gets the first kMaxProblems of them. Empty lines are skipped.
     /// The units are kept only when no line is bad.
     long Read(std::istream& in, std::vector<Problem>& problems);
+    /// Same as Read from a stream, from text in memory.
+    long Read(std::string_view text, std::vector<Problem>& problems);
     const std::vector<CUnit>& Units() const { return m_units; }
 
     /// Adds the table's units to the catalogue and overwrites coefficient and offset of
@@ -58,7 +61,7 @@ public:
 private:
     /// The units in the order to hand them to AddOrUpdateUnit, which puts a new type in
     /// front: types last seen first, so the first type of the table ends up first.
-    std::vector<const CUnit*> InsertionOrder() const;
+    HugePageVector<const CUnit*> InsertionOrder() const;
 
     std::vector<CUnit> m_units;
 };

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <sstream>
 #include <string_view>
-#include <utility>
 
 #include "catalogue/SafeFileWriter.h"
 #include "catalogue/TextCodec.h"
@@ -107,8 +106,7 @@ CUnitTableFile::Outcome CUnitTableFile::Read(const std::string& path, CUnitTable
     } else if ((outcome.line = FirstLineNotUtf8(bytes)) != 0) {
         outcome.fault = Fault::kNotUtf8;
     } else {
-        std::istringstream in(std::move(bytes));
-        outcome.badLines = table.Read(in, outcome.problems);
+        outcome.badLines = table.Read(bytes, outcome.problems);
         if (outcome.badLines > 0) {
             outcome.fault = Fault::kBadLines;
         }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -15,11 +16,30 @@ namespace {
 /// A unit of a case: catalogue units carry reserved fields of their own, and so do
 /// edits, so that what each path keeps of them shows.
 struct Row {
-    const char* type;
-    const char* name;
+    std::string type;
+    std::string name;
     double coefficient;
     bool coefficientOnly = false;  ///< an edit by SetCoefficient instead of AddOrUpdateUnit
 };
+
+/// Rows of type named prefix0, prefix1 and on: enough of them for an index to grow.
+std::vector<Row> Numbered(const std::string& type, const std::string& prefix, int count,
+                          double coefficient) {
+    std::vector<Row> rows;
+    for (int i = 0; i < count; ++i) {
+        rows.push_back({type, prefix + std::to_string(i), coefficient});
+    }
+    return rows;
+}
+
+/// The rows of each part, one part after another.
+std::vector<Row> Joined(std::initializer_list<std::vector<Row>> parts) {
+    std::vector<Row> rows;
+    for (const std::vector<Row>& part : parts) {
+        rows.insert(rows.end(), part.begin(), part.end());
+    }
+    return rows;
+}
 
 struct BatchCase {
     const char* what;
@@ -88,6 +108,14 @@ const BatchCase kCases[] = {
      {{"A", "a", 1}},
      {{"a", "a", 2}, {"A", "A", 3}, {"A", "a ", 4}, {"A ", "a", 5}}},
     {"no edits leave the catalogue unmodified", {{"A", "a1", 1}}, {}},
+    {"indexes that grow still find every unit",
+     Joined({Numbered("A", "a", 40, 1), {{"B", "b1", 1}}, Numbered("A", "later", 3, 1)}),
+     Joined({Numbered("N", "n", 40, 2),
+             Numbered("A", "a", 40, 3),
+             Numbered("A", "x", 40, 4),
+             Numbered("N", "n", 40, 5),
+             Numbered("A", "later", 3, 6),
+             {{"B", "b1", 7}}})},
 };
 
 TEST(UnitBatch, GivesWhatTheSameEditsOneByOneGive) {

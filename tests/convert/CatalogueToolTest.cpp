@@ -153,8 +153,12 @@ TEST_F(CatalogueTool, RefusesWhatItCannotUse) {
         std::string error;
     };
     const std::string missing = m_scratch.File("missing.tsv");
+    // A replace reads the units of the catalogue only to check them.
+    const std::string cutShort = FactoryBytes().substr(0, FactoryBytes().size() - 5);
     const Case cases[] = {
         {{"--import", tsv}, garbage, "cannot read the catalogue " + CataloguePath()},
+        {{"--import", tsv, "--replace"}, garbage, "cannot read the catalogue " + CataloguePath()},
+        {{"--import", tsv, "--replace"}, cutShort, "cannot read the catalogue " + CataloguePath()},
         {{"--rates", kRatesSample}, garbage, "cannot read the catalogue " + CataloguePath()},
         {{"--import", missing},
          FactoryBytes(),
