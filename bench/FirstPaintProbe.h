@@ -1,7 +1,8 @@
 #pragma once
 
 // Shared by the start-up probes: once the first window of the given class has painted,
-// print how long that took since the launch time the driver passed, and close it.
+// print how long that took since the launch time the driver passed, and the process's
+// private (anonymous) memory then, and close it.
 
 #include <QDialog>
 #include <QEvent>
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 class CFirstPaintProbe : public QObject {
 public:
@@ -23,7 +25,7 @@ public:
             const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
                                       std::chrono::steady_clock::now().time_since_epoch())
                                       .count();
-            std::printf("%lld\n", now - m_launch);
+            std::printf("%lld %ld\n", now - m_launch, AnonymousKiB());
             std::fflush(stdout);
             QMetaObject::invokeMethod(watched, "reject", Qt::QueuedConnection);
         }
@@ -31,6 +33,22 @@ public:
     }
 
 private:
+    /// Memory no other process shares: the heap, stacks and written library data. The
+    /// libraries' code and fonts, counted in the resident size, are the system's cache.
+    static long AnonymousKiB() {
+        long kib = -1;
+        if (FILE* status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status) != nullptr) {
+                if (std::strncmp(line, "RssAnon:", 8) == 0) {
+                    kib = std::strtol(line + 8, nullptr, 10);
+                }
+            }
+            std::fclose(status);
+        }
+        return kib;
+    }
+
     long long m_launch;
     const char* m_className;
     bool m_done = false;

@@ -1,8 +1,9 @@
-// Start-up time: from launching a process to its main window's first paint, and the peak
-// memory of the run, for the program and, side by side, for the least Qt dialog (the
-// floor). The program runs once on a settings store of its own each time (a first run)
-// and once on a store that earlier runs filled. Uses the display of the environment: run
-// under Xvfb (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+// Start-up time: from launching a process to its main window's first paint, and memory:
+// the peak resident size of the run and the private part at first paint, for the program
+// and, side by side, for the least Qt dialog (the floor). The program runs once on a
+// settings store of its own each time (a first run) and once on a store that earlier runs
+// filled. Uses the display of the environment: run under Xvfb (xvfb-run) or with
+// QT_QPA_PLATFORM=offscreen.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -27,9 +28,10 @@ long long NowNanoseconds() {
 }
 
 /// What one launch gave: the nanoseconds the program reports until its window painted,
-/// -1 when it failed, and its peak resident memory.
+/// -1 when it failed, its private memory then, and its peak resident memory.
 struct CLaunch {
     long long nanoseconds = -1;
+    double privateMiB = 0.0;
     double peakMiB = 0.0;
 };
 
@@ -53,9 +55,12 @@ CLaunch TimeToFirstPaint(const std::string& program, const std::string& store) {
     close(out[1]);
     if (spawned == 0) {
         FILE* reader = fdopen(out[0], "r");
-        if (reader == nullptr || std::fscanf(reader, "%lld", &launched.nanoseconds) != 1) {
+        long privateKiB = 0;
+        if (reader == nullptr ||
+            std::fscanf(reader, "%lld %ld", &launched.nanoseconds, &privateKiB) != 2) {
             launched.nanoseconds = -1;
         }
+        launched.privateMiB = static_cast<double>(privateKiB) / 1024.0;
         int status = 0;
         struct rusage usage {};
         wait4(pid, &status, 0, &usage);
@@ -90,6 +95,8 @@ void BM_StartupAgainstFloor(benchmark::State& state, bool firstRun) {
     std::vector<double> program;
     std::vector<double> floorMiB;
     std::vector<double> programMiB;
+    std::vector<double> floorPrivateMiB;
+    std::vector<double> programPrivateMiB;
     for (auto _ : state) {
         const std::string store =
             firstRun ? (dir / ("store-" + std::to_string(program.size()) + ".db")).string()
@@ -104,6 +111,8 @@ void BM_StartupAgainstFloor(benchmark::State& state, bool firstRun) {
         program.push_back(static_cast<double>(programRun.nanoseconds) / 1e6);
         floorMiB.push_back(floorRun.peakMiB);
         programMiB.push_back(programRun.peakMiB);
+        floorPrivateMiB.push_back(floorRun.privateMiB);
+        programPrivateMiB.push_back(programRun.privateMiB);
         state.SetIterationTime(static_cast<double>(programRun.nanoseconds) / 1e9);
     }
     std::filesystem::remove_all(dir);
@@ -113,6 +122,7 @@ void BM_StartupAgainstFloor(benchmark::State& state, bool firstRun) {
     state.counters["floor_peak_MiB"] = Median(floorMiB);
     state.counters["tarvo_peak_MiB"] = Median(programMiB);
     state.counters["extra_MiB"] = Median(programMiB) - Median(floorMiB);
+    state.counters["extra_private_MiB"] = Median(programPrivateMiB) - Median(floorPrivateMiB);
 }
 
 }  // namespace
