@@ -37,8 +37,9 @@ void* AllocateOnHugePages(std::size_t bytes) {
 
 void FreeOnHugePages(void* data, std::size_t bytes) noexcept {
     if (bytes < kHugePage) {
-        ::operator delete(data, bytes);
+        ::operator delete(data);
     } else {
-        ::operator delete (data, WholeHugePages(bytes), std::align_val_t{kHugePage});
+        // Unsized: clang declares the sized forms only with -fsized-deallocation.
+        ::operator delete (data, std::align_val_t{kHugePage});
     }
 }
