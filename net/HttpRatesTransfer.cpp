@@ -19,7 +19,7 @@ public:
 
 }  // namespace
 
-CHttpRatesTransfer::CHttpRatesTransfer(CListener& listener) : m_listener(listener) {
+CHttpRatesTransfer::CHttpRatesTransfer(Listener& listener) : m_listener(listener) {
     m_network.setProxyFactory(new SystemProxyFactory);
     m_network.setRedirectPolicy(QNetworkRequest::UserVerifiedRedirectPolicy);
     m_timer.setSingleShot(true);

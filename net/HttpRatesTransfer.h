@@ -24,7 +24,7 @@ public:
     static constexpr qint64 kMaxBytes = 1024 * 1024;
     static constexpr int kMaxRedirects = 3;
 
-    explicit CHttpRatesTransfer(CListener& listener);
+    explicit CHttpRatesTransfer(Listener& listener);
     ~CHttpRatesTransfer() override;
 
     void Start(const QUrl& url, std::chrono::milliseconds timeout) override;
@@ -42,7 +42,7 @@ private:
     bool CheckSize(qint64 size);
     QString DescribeReplyError() const;
 
-    CListener& m_listener;
+    Listener& m_listener;
     QNetworkAccessManager m_network;
     QTimer m_timer;
     QPointer<QNetworkReply> m_reply;

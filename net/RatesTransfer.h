@@ -13,9 +13,9 @@
 class CRatesTransfer {
 public:
     /// What a download reports, as it happens.
-    class CListener {
+    class Listener {
     public:
-        virtual ~CListener() = default;
+        virtual ~Listener() = default;
         /// Bytes received so far, and the total when the server said it (otherwise -1).
         virtual void OnProgress(qint64 received, qint64 total) = 0;
         /// The whole answer arrived.
@@ -25,11 +25,11 @@ public:
     };
 
     /// The module's entry, implemented by its plugin object.
-    class CFactory {
+    class Factory {
     public:
-        virtual ~CFactory() = default;
+        virtual ~Factory() = default;
         /// A new download that reports to listener, which must outlive it.
-        virtual std::unique_ptr<CRatesTransfer> Create(CListener& listener) const = 0;
+        virtual std::unique_ptr<CRatesTransfer> Create(Listener& listener) const = 0;
     };
 
     virtual ~CRatesTransfer() = default;
@@ -43,4 +43,4 @@ public:
 
 // The version changes with any change of the classes above, so that a stale module is refused.
 #define TARVO_RATES_TRANSFER_IID "net.kolpa.tarvo.RatesTransfer/1.0"
-Q_DECLARE_INTERFACE(CRatesTransfer::CFactory, TARVO_RATES_TRANSFER_IID)
+Q_DECLARE_INTERFACE(CRatesTransfer::Factory, TARVO_RATES_TRANSFER_IID)

@@ -3,6 +3,6 @@
 #include "net/HttpRatesTransfer.h"
 
 std::unique_ptr<CRatesTransfer> CRatesTransferPlugin::Create(
-    CRatesTransfer::CListener& listener) const {
+    CRatesTransfer::Listener& listener) const {
     return std::make_unique<CHttpRatesTransfer>(listener);
 }

@@ -54,7 +54,7 @@ bool CRatesDownload::LoadTransfer() {
     // The module stays loaded once loaded: its plugin object makes every later download.
     QPluginLoader loader(m_moduleFile);
     QObject* plugin = loader.instance();
-    const auto* factory = qobject_cast<CRatesTransfer::CFactory*>(plugin);
+    const auto* factory = qobject_cast<CRatesTransfer::Factory*>(plugin);
     if (!factory) {
         QString reason =
             plugin ? tr("it does not fit this version of Tarvo") : loader.errorString();

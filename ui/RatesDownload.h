@@ -12,7 +12,7 @@
 /// Fetches a rates file over the network, only when asked, through the download module,
 /// which it loads on the first Start: a program that never downloads never loads Qt
 /// Network. One download at a time; each ends in exactly one Finished or Failed.
-class CRatesDownload : public QObject, private CRatesTransfer::CListener {
+class CRatesDownload : public QObject, private CRatesTransfer::Listener {
     Q_OBJECT
 public:
     /// The European Central Bank's daily reference rates.
