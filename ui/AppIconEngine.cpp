@@ -5,19 +5,14 @@
 
 #include "ui/TextResource.h"
 
-namespace {
-
-const char* const kSvg = ":/icon/tarvo.svg";
-
-}  // namespace
+CAppIconEngine::CAppIconEngine()
+    : CDeferredIconEngine([] {
+          InitResources();
+          return QIcon(QStringLiteral(":/icon/tarvo.svg"));
+      }) {}
 
 QIcon CAppIconEngine::Icon() {
     return QIcon(new CAppIconEngine);
-}
-
-void CAppIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-                           QIcon::State state) {
-    Svg().paint(painter, rect, Qt::AlignCenter, mode, state);
 }
 
 QPixmap CAppIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
@@ -26,12 +21,18 @@ QPixmap CAppIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State
             return drawn;
         }
     }
-    return Svg().pixmap(size, 1.0, mode, state);
+    return Loaded().pixmap(size, 1.0, mode, state);
+}
+
+QPixmap CAppIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                                     qreal /*scale*/) {
+    // Asked in device pixels, which the drawn images are in too.
+    return pixmap(size, mode, state);
 }
 
 QSize CAppIconEngine::actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) {
     // The SVG is square: a square fills the size asked for.
-    return size.width() == size.height() ? size : Svg().actualSize(size, mode, state);
+    return size.width() == size.height() ? size : Loaded().actualSize(size, mode, state);
 }
 
 QList<QSize> CAppIconEngine::availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) {
@@ -63,12 +64,4 @@ QPixmap CAppIconEngine::Drawn(const QSize& size) {
         known->second = QPixmap::fromImage(reader.read());
     }
     return known->second;
-}
-
-const QIcon& CAppIconEngine::Svg() {
-    if (!m_svg) {
-        InitResources();
-        m_svg.emplace(QString::fromLatin1(kSvg));
-    }
-    return *m_svg;
 }

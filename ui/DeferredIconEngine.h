@@ -23,12 +23,15 @@ public:
     QString key() const override;
     QIconEngine* clone() const override;
 
+protected:
+    /// The icon, made on the first call.
+    const QIcon& Loaded();
+
 private:
     struct Made {
         std::function<QIcon()> make;
         std::optional<QIcon> icon;
     };
-    const QIcon& Icon();
 
     std::shared_ptr<Made> m_made;
 };
