@@ -2,8 +2,6 @@
 
 #include <QLocale>
 #include <QVersionNumber>
-#include <filesystem>
-#include <system_error>
 
 #include "app/WorkspaceSettings.h"
 #include "catalogue/CatalogueBackups.h"
@@ -50,15 +48,22 @@ CConverterApp::CConverterApp(int& argc, char** argv, std::string settingsRoot)
 
 CConverterApp::~CConverterApp() = default;
 
-int CConverterApp::Run() {
-    if (StartUp()) {
+std::unique_ptr<CWorkspaceLoad> CConverterApp::ReadAhead(std::string settingsRoot) {
+    if (!IsSupportedPlatform()) {
+        return nullptr;
+    }
+    return std::make_unique<CWorkspaceLoad>(std::move(settingsRoot), kVersion);
+}
+
+int CConverterApp::Run(CWorkspaceLoad* readAhead) {
+    if (StartUp(readAhead)) {
         RunMainWindow();
     }
     ShutDown();
     return m_failed ? 1 : 0;
 }
 
-bool CConverterApp::StartUp() {
+bool CConverterApp::StartUp(CWorkspaceLoad* readAhead) {
     m_failed = false;
     if (!IsSupportedPlatform()) {
         CMessageBox::Show(nullptr, CMessageBox::Icon::Stop, tr(kUnsupportedPlatform));
@@ -66,10 +71,8 @@ bool CConverterApp::StartUp() {
         return false;
     }
     try {
-        m_catalogue = std::make_unique<CUnitMgr>();
-        m_settings = std::make_unique<CWorkspaceSettings>(m_settingsRoot);
-        LoadSettings();
-        LoadCatalogue();
+        m_workspace = readAhead != nullptr ? readAhead->Take()
+                                           : CWorkspaceLoad::Read(m_settingsRoot, kVersion);
     } catch (...) {
         Fail();
         return false;
@@ -87,20 +90,20 @@ void CConverterApp::RunMainWindow() {
 }
 
 void CConverterApp::ShutDown() {
-    if (!m_failed && m_catalogue && m_catalogue->IsModified()) {
+    if (!m_failed && m_workspace.catalogue && m_workspace.catalogue->IsModified()) {
         SaveCatalogue();
     }
-    if (m_settings && m_settings->IsModified()) {
-        m_settings->Save();
+    if (m_workspace.settings && m_workspace.settings->IsModified()) {
+        m_workspace.settings->Save();
     }
 }
 
 CUnitMgr& CConverterApp::Catalogue() {
-    return *m_catalogue;
+    return *m_workspace.catalogue;
 }
 
 CWorkspaceSettings& CConverterApp::Settings() {
-    return *m_settings;
+    return *m_workspace.settings;
 }
 
 void CConverterApp::OnHelp() {
@@ -129,35 +132,12 @@ bool CConverterApp::IsSupportedPlatform() {
            QVersionNumber::fromString(QStringLiteral(QT_VERSION_STR));
 }
 
-void CConverterApp::LoadSettings() {
-    m_settings->m_location.Set("Software", "Kolpa", "Tarvo");
-    m_settings->m_currentVersion = kVersion;
-    // One connection for both steps: opening the store costs more than reading it.
-    const CRegistrySettings::StoreSession session(*m_settings);
-    m_settings->Defaults();
-    m_settings->Load();
-}
-
-void CConverterApp::LoadCatalogue() {
-    const std::string& path = m_settings->m_workspaceFile;
-    std::error_code error;
-    if (!path.empty() && std::filesystem::exists(path, error)) {
-        try {
-            m_catalogue->LoadFromFile(path);
-            return;
-        } catch (...) {
-            // An unreadable file is not reported: the factory units stand in for it.
-        }
-    }
-    m_catalogue->AddFactoryUnits();
-}
-
 void CConverterApp::SaveCatalogue() {
     // The file a save replaces is kept; a backup that fails is not worth a word here.
     CCatalogueBackups backups;
     for (;;) {
         try {
-            m_catalogue->SaveToFile(m_settings->m_workspaceFile, &backups);
+            m_workspace.catalogue->SaveToFile(m_workspace.settings->m_workspaceFile, &backups);
             return;
         } catch (const CFileError& error) {
             if (CMessageBox::Show(nullptr, CMessageBox::Icon::Exclamation, CannotSaveText(error),

@@ -6,12 +6,11 @@
 #include <string>
 
 #include "app/RegistryKeyPath.h"
+#include "shell/WorkspaceLoad.h"
 #include "ui/AppContext.h"
 #include "ui/Translation.h"
 
 class CFileError;
-class CUnitMgr;
-class CWorkspaceSettings;
 
 /// The application object: owns the catalogue and the settings for the whole run, runs
 /// the main converter window, and writes back what changed when it closes.
@@ -26,12 +25,19 @@ public:
                   std::string settingsRoot = CRegistryKeyPath::DefaultRoot());
     ~CConverterApp() override;
 
-    /// The whole run: StartUp, RunMainWindow, ShutDown. Returns the process exit code.
-    int Run();
+    /// Starts reading the settings and the catalogue for a run, before the application
+    /// object exists, so that the reading overlaps its connection to the display. None
+    /// when the platform is not supported: then nothing is read.
+    static std::unique_ptr<CWorkspaceLoad> ReadAhead(
+        std::string settingsRoot = CRegistryKeyPath::DefaultRoot());
 
-    /// Checks the platform, creates the catalogue and the settings, loads both. False
-    /// when the program must not go on (the reason has been shown).
-    bool StartUp();
+    /// The whole run: StartUp, RunMainWindow, ShutDown. Returns the process exit code.
+    int Run(CWorkspaceLoad* readAhead = nullptr);
+
+    /// Checks the platform, creates the catalogue and the settings, loads both, or takes
+    /// them from readAhead. False when the program must not go on (the reason has been
+    /// shown).
+    bool StartUp(CWorkspaceLoad* readAhead = nullptr);
     /// Runs the main converter window modally until the user ends it.
     void RunMainWindow();
     /// Saves the catalogue when modified (unless the run failed), then the settings when
@@ -53,16 +59,12 @@ public:
 private:
     /// The Qt run-time must be at least the version the program was built against.
     static bool IsSupportedPlatform();
-    void LoadSettings();
-    void LoadCatalogue();
     void SaveCatalogue();
     /// Shows the start-up failure message once and marks the run failed.
     void Fail();
 
     std::string m_settingsRoot;
     CTranslation m_translation;
-    // Destroyed in reverse order: the settings first, then the catalogue.
-    std::unique_ptr<CUnitMgr> m_catalogue;
-    std::unique_ptr<CWorkspaceSettings> m_settings;
+    CWorkspaceLoad::Workspace m_workspace;
     bool m_failed = false;
 };

@@ -50,6 +50,7 @@ private slots:
     void unwritableFileAtExitWarns();
     void failureDuringRunEndsIt();
     void runWithoutDownloadLoadsNoNetworkCode();
+    void readAheadStartsFromWhatTheLastRunLeft();
 
 private:
     /// Runs the main window, closing each modal window as it comes up; their classes go
@@ -216,6 +217,24 @@ void CConverterAppTest::runWithoutDownloadLoadsNoNetworkCode() {
     QVERIFY(mapped.contains("libQt6Widgets"));
     QVERIFY(!mapped.contains("libQt6Network"));
     QVERIFY(!mapped.contains("tarvo_net"));
+}
+
+void CConverterAppTest::readAheadStartsFromWhatTheLastRunLeft() {
+    QVERIFY(m_app.StartUp());
+    QVERIFY(m_app.Catalogue().RemoveType("Currency"));
+    const int left = m_app.Catalogue().GetCount();
+    m_app.Settings().m_type = "Distance";
+    m_app.Settings().SetModified();
+    m_app.ShutDown();
+
+    const auto readAhead = CConverterApp::ReadAhead(m_storePath.toStdString());
+    QVERIFY(readAhead);
+    QVERIFY(m_app.StartUp(readAhead.get()));
+    QCOMPARE(m_app.Catalogue().GetCount(), left);
+    QCOMPARE(m_app.Settings().m_type, std::string("Distance"));
+    QCOMPARE(m_app.Settings().m_currentVersion, CConverterApp::kVersion);
+    m_app.ShutDown();
+    QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
 }
 
 int main(int argc, char** argv) {
