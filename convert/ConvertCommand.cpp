@@ -134,7 +134,9 @@ bool CConvertCommand::ReadFormatOptions(std::string& error) {
 void CConvertCommand::LoadCatalogue() {
     const std::string* file = m_commandLine.Value("file");
     m_cataloguePath = file != nullptr ? *file : std::string(kDefaultFile);
-    if (!m_cataloguePath.empty()) {
+    // A missing file is the usual case, not a failure: it is not worth an exception.
+    std::error_code missing;
+    if (!m_cataloguePath.empty() && std::filesystem::exists(m_cataloguePath, missing)) {
         try {
             m_catalogue.LoadFromFile(m_cataloguePath);
             return;
