@@ -5,11 +5,9 @@
 #include "FirstPaintProbe.h"
 #include "app/WorkspaceSettings.h"
 #include "shell/ConverterApp.h"
-#include "shell/FontConfigLoad.h"
 
 int main(int argc, char** argv) {
     const std::string store = argc > 2 ? argv[2] : "/tmp/tarvo-startup-probe.db";
-    const CFontConfigLoad fonts;
     const auto readAhead = CConverterApp::ReadAhead(store);
     CConverterApp app(argc, argv, store);
     CFirstPaintProbe probe(argc > 1 ? argv[1] : "0", "CDlgMain");

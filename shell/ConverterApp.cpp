@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QVersionNumber>
+#include <system_error>
 
 #include "app/WorkspaceSettings.h"
 #include "catalogue/CatalogueBackups.h"
@@ -48,14 +49,18 @@ CConverterApp::CConverterApp(int& argc, char** argv, std::string settingsRoot)
 
 CConverterApp::~CConverterApp() = default;
 
-std::unique_ptr<CWorkspaceLoad> CConverterApp::ReadAhead(std::string settingsRoot) {
+std::unique_ptr<CReadAhead> CConverterApp::ReadAhead(std::string settingsRoot) {
     if (!IsSupportedPlatform()) {
         return nullptr;
     }
-    return std::make_unique<CWorkspaceLoad>(std::move(settingsRoot), kVersion);
+    try {
+        return std::make_unique<CReadAhead>(std::move(settingsRoot), kVersion);
+    } catch (const std::system_error&) {
+        return nullptr;  // No thread to spare: StartUp reads it all itself.
+    }
 }
 
-int CConverterApp::Run(CWorkspaceLoad* readAhead) {
+int CConverterApp::Run(CReadAhead* readAhead) {
     if (StartUp(readAhead)) {
         RunMainWindow();
     }
@@ -63,7 +68,7 @@ int CConverterApp::Run(CWorkspaceLoad* readAhead) {
     return m_failed ? 1 : 0;
 }
 
-bool CConverterApp::StartUp(CWorkspaceLoad* readAhead) {
+bool CConverterApp::StartUp(CReadAhead* readAhead) {
     m_failed = false;
     if (!IsSupportedPlatform()) {
         CMessageBox::Show(nullptr, CMessageBox::Icon::Stop, tr(kUnsupportedPlatform));
@@ -71,7 +76,7 @@ bool CConverterApp::StartUp(CWorkspaceLoad* readAhead) {
         return false;
     }
     try {
-        m_workspace = readAhead != nullptr ? readAhead->Take()
+        m_workspace = readAhead != nullptr ? readAhead->TakeWorkspace()
                                            : CWorkspaceLoad::Read(m_settingsRoot, kVersion);
     } catch (...) {
         Fail();

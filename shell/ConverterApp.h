@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/RegistryKeyPath.h"
+#include "shell/ReadAhead.h"
 #include "shell/WorkspaceLoad.h"
 #include "ui/AppContext.h"
 #include "ui/Translation.h"
@@ -25,19 +26,19 @@ public:
                   std::string settingsRoot = CRegistryKeyPath::DefaultRoot());
     ~CConverterApp() override;
 
-    /// Starts reading the settings and the catalogue for a run, before the application
-    /// object exists, so that the reading overlaps its connection to the display. None
-    /// when the platform is not supported: then nothing is read.
-    static std::unique_ptr<CWorkspaceLoad> ReadAhead(
+    /// Starts reading what a run needs before its first window; call it before the
+    /// application object exists. None when the platform is not supported: then nothing
+    /// is read.
+    static std::unique_ptr<CReadAhead> ReadAhead(
         std::string settingsRoot = CRegistryKeyPath::DefaultRoot());
 
     /// The whole run: StartUp, RunMainWindow, ShutDown. Returns the process exit code.
-    int Run(CWorkspaceLoad* readAhead = nullptr);
+    int Run(CReadAhead* readAhead = nullptr);
 
     /// Checks the platform, creates the catalogue and the settings, loads both, or takes
     /// them from readAhead. False when the program must not go on (the reason has been
     /// shown).
-    bool StartUp(CWorkspaceLoad* readAhead = nullptr);
+    bool StartUp(CReadAhead* readAhead = nullptr);
     /// Runs the main converter window modally until the user ends it.
     void RunMainWindow();
     /// Saves the catalogue when modified (unless the run failed), then the settings when

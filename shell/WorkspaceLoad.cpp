@@ -16,17 +16,6 @@ CWorkspaceLoad::Workspace CWorkspaceLoad::Read(const std::string& settingsRoot,
     return workspace;
 }
 
-CWorkspaceLoad::CWorkspaceLoad(std::string settingsRoot, std::uint32_t version)
-    : m_reading(std::async(std::launch::async, [root = std::move(settingsRoot), version] {
-          return Read(root, version);
-      })) {}
-
-CWorkspaceLoad::~CWorkspaceLoad() = default;
-
-CWorkspaceLoad::Workspace CWorkspaceLoad::Take() {
-    return m_reading.get();
-}
-
 void CWorkspaceLoad::LoadSettings(CWorkspaceSettings& settings, std::uint32_t version) {
     settings.m_location.Set("Software", "Kolpa", "Tarvo");
     settings.m_currentVersion = version;
