@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QVersionNumber>
+#include <clocale>
 #include <system_error>
 
 #include "app/WorkspaceSettings.h"
@@ -53,6 +54,9 @@ std::unique_ptr<CReadAhead> CConverterApp::ReadAhead(std::string settingsRoot) {
     if (!IsSupportedPlatform()) {
         return nullptr;
     }
+    // The application object sets the C library's locale from the environment as it
+    // starts; setting it first means it never changes while the worker reads numbers.
+    std::setlocale(LC_ALL, "");
     try {
         return std::make_unique<CReadAhead>(std::move(settingsRoot), kVersion);
     } catch (const std::system_error&) {
