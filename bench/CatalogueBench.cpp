@@ -30,8 +30,8 @@
 #include "catalogue/UnitMgr.h"
 #include "catalogue/VectorStringList.h"
 #include "convert/ConvertCommand.h"
-#include "convert/RatesFile.h"
-#include "convert/UnitTable.h"
+#include "formats/RatesUpdate.h"
+#include "formats/UnitTable.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ constexpr std::int64_t kTypeCount = 10;
 constexpr std::int64_t kCurrencyRank = kTypeCount / 2;  // rates change a run mid-catalogue
 
 std::string TypeName(std::int64_t rank) {
-    return rank == kCurrencyRank ? std::string(CRatesFile::kCurrencyType)
+    return rank == kCurrencyRank ? std::string(CRatesUpdate::kCurrencyType)
                                  : "Type " + std::to_string(rank);
 }
 
@@ -50,7 +50,7 @@ CUnit GeneratedUnit(std::int64_t i, std::int64_t unitCount, double coefficient) 
     const std::int64_t rank = i * kTypeCount / unitCount;
     const bool dollar = rank == kCurrencyRank && (i - 1) * kTypeCount / unitCount < rank;
     return CUnit(TypeName(rank),
-                 dollar ? std::string(CRatesFile::kDollarUnit) : "unit " + std::to_string(i),
+                 dollar ? std::string(CRatesUpdate::kDollarUnit) : "unit " + std::to_string(i),
                  coefficient, 0.0);
 }
 

@@ -17,7 +17,7 @@
 
 #include "app/WorkspaceSettings.h"
 #include "catalogue/UnitMgr.h"
-#include "convert/UnitTable.h"
+#include "formats/UnitTable.h"
 #include "ui/AppContext.h"
 #include "ui/DlgOptions.h"
 #include "ui/FileChooser.h"

@@ -1,6 +1,6 @@
 #include "convert/CommandReport.h"
 
-#include "convert/DoubleText.h"
+#include "formats/DoubleText.h"
 
 namespace CommandReport {
 
@@ -26,12 +26,12 @@ std::string Merged(const CUnitTable::MergeCount& count) {
            " units";
 }
 
-std::string RateChanges(const CRatesFile::Outcome& outcome) {
+std::string RateChanges(const CRatesUpdate::Outcome& outcome) {
     std::string report;
     for (const std::string& code : outcome.unknownCodes) {
         report += code + ": no unit name known for this currency code, skipped\n";
     }
-    for (const CRatesFile::Change& change : outcome.changes) {
+    for (const CRatesUpdate::Change& change : outcome.changes) {
         report += change.unit + ": ";
         if (change.oldCoefficient) {
             report += DoubleText::Write(*change.oldCoefficient) + " \u2192 ";
@@ -43,13 +43,13 @@ std::string RateChanges(const CRatesFile::Outcome& outcome) {
     return report;
 }
 
-std::string RateSummary(const std::string& date, const CRatesFile::Outcome& outcome) {
+std::string RateSummary(const std::string& date, const CRatesUpdate::Outcome& outcome) {
     int added = 0;
-    for (const CRatesFile::Change& change : outcome.changes) {
+    for (const CRatesUpdate::Change& change : outcome.changes) {
         added += change.oldCoefficient ? 0 : 1;
     }
     const int updated = static_cast<int>(outcome.changes.size()) - added;
-    return std::string(CRatesFile::kCurrencyType) + " at the rates of " + date + ": updated " +
+    return std::string(CRatesUpdate::kCurrencyType) + " at the rates of " + date + ": updated " +
            std::to_string(updated) + ", added " + std::to_string(added) + ", unchanged " +
            std::to_string(outcome.unchanged) + ", without a rate " +
            std::to_string(outcome.withoutRate);

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "convert/RatesFile.h"
-#include "convert/UnitTable.h"
+#include "formats/RatesUpdate.h"
+#include "formats/UnitTable.h"
 
 /// The texts tarvo-convert prints about the files it reads and the catalogue it changes.
 namespace CommandReport {
@@ -23,8 +23,8 @@ std::string Replaced(int unitCount);
 /// "added A, updated U units".
 std::string Merged(const CUnitTable::MergeCount& count);
 /// One line per currency code without a unit name and per unit changed or added.
-std::string RateChanges(const CRatesFile::Outcome& outcome);
+std::string RateChanges(const CRatesUpdate::Outcome& outcome);
 /// "Currency at the rates of DATE: updated U, added A, unchanged N, without a rate W".
-std::string RateSummary(const std::string& date, const CRatesFile::Outcome& outcome);
+std::string RateSummary(const std::string& date, const CRatesUpdate::Outcome& outcome);
 
 }  // namespace CommandReport

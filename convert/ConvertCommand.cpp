@@ -17,11 +17,12 @@
 #include "catalogue/VectorStringList.h"
 #include "convert/BackupList.h"
 #include "convert/CommandReport.h"
-#include "convert/DoubleText.h"
-#include "convert/RatesFile.h"
-#include "convert/TextLines.h"
-#include "convert/UnitTable.h"
 #include "convert/UsageText.h"
+#include "formats/DoubleText.h"
+#include "formats/RatesFile.h"
+#include "formats/RatesUpdate.h"
+#include "formats/TextLines.h"
+#include "formats/UnitTable.h"
 
 namespace {
 
@@ -351,8 +352,8 @@ int CConvertCommand::RunRates() {
     if (!read) {
         return Fail(CommandReport::SourceName(source) + ": " + error + "; nothing changed");
     }
-    CRatesFile::Outcome outcome;
-    if (!rates.ApplyTo(m_catalogue, outcome, error)) {
+    CRatesUpdate::Outcome outcome;
+    if (!CRatesUpdate::Apply(rates.Rates(), m_catalogue, outcome, error)) {
         return Fail(error + "; nothing changed");
     }
     // Reported only once saved, so that a failed save does not read as done.

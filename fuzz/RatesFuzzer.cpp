@@ -12,7 +12,8 @@
 #include <string>
 
 #include "catalogue/UnitMgr.h"
-#include "convert/RatesFile.h"
+#include "formats/RatesFile.h"
+#include "formats/RatesUpdate.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Require(!rates.Date().empty());
     std::set<std::string> codes;
-    for (const CRatesFile::Rate& rate : rates.Rates()) {
+    for (const CCurrencyRate& rate : rates.Rates()) {
         Require(!rate.code.empty() && codes.insert(rate.code).second);
         Require(!rate.perEuro || (std::isfinite(*rate.perEuro) && *rate.perEuro > 0.0));
     }
@@ -43,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CUnitMgr catalogue;
     catalogue.AddFactoryUnits();
     const std::string before = catalogue.SaveToBytes();
-    CRatesFile::Outcome outcome;
-    if (!rates.ApplyTo(catalogue, outcome, error)) {
+    CRatesUpdate::Outcome outcome;
+    if (!CRatesUpdate::Apply(rates.Rates(), catalogue, outcome, error)) {
         Require(catalogue.SaveToBytes() == before);
         return 0;
     }
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(std::isfinite(unit.m_coefficient));
     }
     Require(std::all_of(outcome.changes.begin(), outcome.changes.end(), [&](const auto& change) {
-        return catalogue.FindUnit(std::string(CRatesFile::kCurrencyType), change.unit) >= 0;
+        return catalogue.FindUnit(std::string(CRatesUpdate::kCurrencyType), change.unit) >= 0;
     }));
     return 0;
 }

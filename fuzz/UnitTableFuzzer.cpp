@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "catalogue/NumberText.h"
-#include "convert/UnitTable.h"
+#include "formats/UnitTable.h"
 
 namespace {
 

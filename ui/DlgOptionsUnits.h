@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "convert/UnitTableFile.h"
+#include "formats/UnitTableFile.h"
 
 class CAppContext;
 class CUnitMgr;

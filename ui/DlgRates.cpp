@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "catalogue/UnitMgr.h"
-#include "convert/DoubleText.h"
+#include "formats/DoubleText.h"
 #include "ui/FileChooser.h"
 #include "ui_DlgRates.h"
 
@@ -112,8 +112,8 @@ void CDlgRates::ReadRates(const std::string& text, const QString& origin) {
     }
     // The rates go into a copy; the catalogue itself changes only on Apply.
     std::unique_ptr<CUnitMgr> updated = m_catalogue.Clone();
-    CRatesFile::Outcome outcome;
-    if (!rates.ApplyTo(*updated, outcome, error)) {
+    CRatesUpdate::Outcome outcome;
+    if (!CRatesUpdate::Apply(rates.Rates(), *updated, outcome, error)) {
         Fail(tr("The rates of %1 cannot be used: %2.")
                  .arg(QString::fromStdString(rates.Date()), QString::fromStdString(error)));
         return;
@@ -122,12 +122,12 @@ void CDlgRates::ReadRates(const std::string& text, const QString& origin) {
     ShowChanges(rates, outcome);
 }
 
-void CDlgRates::ShowChanges(const CRatesFile& rates, const CRatesFile::Outcome& outcome) {
+void CDlgRates::ShowChanges(const CRatesFile& rates, const CRatesUpdate::Outcome& outcome) {
     m_ui->dateLabel->setText(tr("Rates of %1").arg(QString::fromStdString(rates.Date())));
     QTableWidget* table = m_ui->changesTable;
     table->setRowCount(static_cast<int>(outcome.changes.size()));
     int row = 0;
-    for (const CRatesFile::Change& change : outcome.changes) {
+    for (const CRatesUpdate::Change& change : outcome.changes) {
         table->setItem(row, 0, Cell(QString::fromStdString(change.unit)));
         table->setItem(row, 1,
                        Cell(change.oldCoefficient ? Number(*change.oldCoefficient) : tr("new")));

@@ -6,7 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "convert/RatesFile.h"
+#include "formats/RatesFile.h"
+#include "formats/RatesUpdate.h"
 #include "ui/RatesDownload.h"
 
 class CUnitMgr;
@@ -41,7 +42,7 @@ private:
     void OnProgress(qint64 received, qint64 total);
     /// Reads the rates out of text and shows what applying them would change.
     void ReadRates(const std::string& text, const QString& origin);
-    void ShowChanges(const CRatesFile& rates, const CRatesFile::Outcome& outcome);
+    void ShowChanges(const CRatesFile& rates, const CRatesUpdate::Outcome& outcome);
     void Fail(const QString& message);
     void SetPhase(Phase phase);
 

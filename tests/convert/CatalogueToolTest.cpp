@@ -314,4 +314,20 @@ INSTANTIATE_TEST_SUITE_P(
                     "1099.512"}),
     [](const testing::TestParamInfo<UnitSetCase>& testInfo) { return testInfo.param.label; });
 
+TEST(RatesCommand, TakesTheXmlAsItTakesTheCsv) {
+    const CScratchDir scratch;
+    const std::string fromXml = scratch.File("xml.Dat");
+    const std::string fromCsv = scratch.File("csv.Dat");
+    const Outcome xml =
+        RunCommand({"--file", fromXml, "--rates", TARVO_TEST_DATA "/eurofxref-daily.xml"});
+    const Outcome csv =
+        RunCommand({"--file", fromCsv, "--rates", TARVO_TEST_DATA "/eurofxref-sample.csv"});
+    ASSERT_EQ(xml.status, 0) << xml.err;
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_NE(xml.out.find("Currency at the rates of 2026-12-08: updated 18, added 12"),
+              std::string::npos)
+        << xml.out;
+    EXPECT_EQ(CScratchDir::Read(fromXml), CScratchDir::Read(fromCsv));
+}
+
 }  // namespace

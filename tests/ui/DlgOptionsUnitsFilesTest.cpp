@@ -14,7 +14,7 @@
 #include <functional>
 #include <sstream>
 
-#include "convert/UnitTable.h"
+#include "formats/UnitTable.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgOptions.h"
 #include "ui/DlgOptionsUnits.h"

@@ -1,4 +1,4 @@
-#include "convert/TextLines.h"
+#include "formats/TextLines.h"
 
 #include <istream>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "convert/DoubleText.h"
+#include "formats/DoubleText.h"
 
 #include <array>
 #include <charconv>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/UnitTable.h"
+#include "formats/UnitTable.h"
 
 /// A unit table as a file the catalogue editor imports and exports. Reading checks that
 /// the path names a regular file of at most kMaxBytes holding UTF-8 text before the table

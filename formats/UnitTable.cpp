@@ -1,4 +1,4 @@
-#include "convert/UnitTable.h"
+#include "formats/UnitTable.h"
 
 #include <algorithm>
 #include <array>
@@ -14,8 +14,8 @@
 #include "catalogue/TextCodec.h"
 #include "catalogue/UnitBatch.h"
 #include "catalogue/UnitMgr.h"
-#include "convert/DoubleText.h"
-#include "convert/TextLines.h"
+#include "formats/DoubleText.h"
+#include "formats/TextLines.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/RatesFile.h"
+#include "formats/CurrencyRate.h"
 
 /// The European Central Bank's reference rates as XML (eurofxref-daily.xml): an envelope
 /// holding <Cube><Cube time="2026-12-08"><Cube currency="USD" rate="1.0512"/>...</Cube>
@@ -18,6 +18,6 @@ public:
 
     /// Reads the date and the rates of the newest day; false with error naming the fault.
     /// The date is left empty when the day has none.
-    static bool Read(std::string_view text, std::string& date, std::vector<CRatesFile::Rate>& rates,
+    static bool Read(std::string_view text, std::string& date, std::vector<CCurrencyRate>& rates,
                      std::string& error);
 };

@@ -1,4 +1,4 @@
-#include "convert/UnitTable.h"
+#include "formats/UnitTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "convert/RatesXml.h"
+#include "formats/RatesXml.h"
 
 #include <pugixml.hpp>
 
@@ -34,7 +34,7 @@ bool CRatesXml::LooksLikeXml(std::string_view text) {
     return first != std::string_view::npos && text[first] == '<';
 }
 
-bool CRatesXml::Read(std::string_view text, std::string& date, std::vector<CRatesFile::Rate>& rates,
+bool CRatesXml::Read(std::string_view text, std::string& date, std::vector<CCurrencyRate>& rates,
                      std::string& error) {
     date.clear();
     rates.clear();
@@ -71,7 +71,7 @@ bool CRatesXml::Read(std::string_view text, std::string& date, std::vector<CRate
         }
         const std::string_view rateText = cube.attribute("rate").value();
         double perEuro = 0.0;
-        if (!CRatesFile::ReadRate(rateText, perEuro)) {
+        if (!CCurrencyRate::ReadPerEuro(rateText, perEuro)) {
             error =
                 "the rate of " + code + " '" + std::string(rateText) + "' is not a positive number";
             rates.clear();

@@ -1,4 +1,4 @@
-#include "convert/UnitTableFile.h"
+#include "formats/UnitTableFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,5 @@
-#include "convert/RatesFile.h"
+#include "formats/RatesFile.h"
+#include "formats/RatesUpdate.h"
 
 #include <gtest/gtest.h>
 
@@ -122,8 +123,8 @@ TEST(RatesFile, ReadsTheSampleWithTheEuroAdded) {
     EXPECT_EQ(rates.Rates().front().perEuro, 1.0512);
     EXPECT_EQ(rates.Rates().back().code, "EUR");
     EXPECT_EQ(rates.Rates().back().perEuro, 1.0);
-    for (const CRatesFile::Rate& rate : rates.Rates()) {
-        EXPECT_FALSE(CRatesFile::UnitName(rate.code).empty()) << rate.code;
+    for (const CCurrencyRate& rate : rates.Rates()) {
+        EXPECT_FALSE(CRatesUpdate::UnitName(rate.code).empty()) << rate.code;
     }
 }
 
@@ -135,9 +136,9 @@ TEST(RatesFile, TurnsRatesPerEuroIntoUnitsPerDollar) {
     const CRatesFile rates = ReadRates(
         "Date, USD, JPY, PLN, ISK, XAU, \n"
         "8 December 2026, 1.0512, 160.21, 4.2715, N/A, 0.4, \n");
-    CRatesFile::Outcome outcome;
+    CRatesUpdate::Outcome outcome;
     std::string error;
-    ASSERT_TRUE(rates.ApplyTo(catalogue, outcome, error)) << error;
+    ASSERT_TRUE(CRatesUpdate::Apply(rates.Rates(), catalogue, outcome, error)) << error;
 
     EXPECT_EQ(Coefficient(catalogue, "U.S.A. (Dollar)"), 1.0);
     EXPECT_EQ(Coefficient(catalogue, "Japan (Yen)"), 160.21 / 1.0512);
@@ -163,9 +164,9 @@ TEST(RatesFile, TakesTheNewestDayOfAHistoryFile) {
     catalogue.AddFactoryUnits();
     const CRatesFile rates =
         ReadRates("Date,USD,JPY,\r\n2026-12-08,1.25,150,\r\n2026-12-07,1.5,300,\r\n");
-    CRatesFile::Outcome outcome;
+    CRatesUpdate::Outcome outcome;
     std::string error;
-    ASSERT_TRUE(rates.ApplyTo(catalogue, outcome, error)) << error;
+    ASSERT_TRUE(CRatesUpdate::Apply(rates.Rates(), catalogue, outcome, error)) << error;
     EXPECT_EQ(rates.Date(), "2026-12-08");
     EXPECT_EQ(Coefficient(catalogue, "Japan (Yen)"), 120);
 }
@@ -189,9 +190,9 @@ TEST(RatesFile, ChangesNothingWithoutADollar) {
             catalogue.RemoveUnit(kCurrency, "U.S.A. (Dollar)");
         }
         const std::string before = catalogue.SaveToBytes();
-        CRatesFile::Outcome outcome;
+        CRatesUpdate::Outcome outcome;
         std::string error;
-        EXPECT_FALSE(ReadRates(c.rates).ApplyTo(catalogue, outcome, error));
+        EXPECT_FALSE(CRatesUpdate::Apply(ReadRates(c.rates).Rates(), catalogue, outcome, error));
         EXPECT_EQ(error, c.error);
         EXPECT_EQ(catalogue.SaveToBytes(), before);
     }

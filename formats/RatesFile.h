@@ -1,0 +1,29 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "formats/CurrencyRate.h"
+
+/// A daily reference-rate file of the European Central Bank, as XML (eurofxref-daily.xml,
+/// read by CRatesXml) or as CSV (eurofxref.csv), told apart by content. The CSV form is a
+/// line "Date, USD, JPY, ..." of currency codes and a line "8 December 2026, 1.0512, ..."
+/// of rates in units of the currency per euro, "N/A" where there is none. Fields are
+/// separated by commas with optional blanks, and a trailing comma is allowed. Of a file
+/// with several days (eurofxref-hist.csv) the first day counts, which is the newest.
+class CRatesFile {
+public:
+    /// Reads the file in either form; false with error (naming the line of a CSV file) when
+    /// it is not a rate file or gives no date. The euro itself is added as a currency with
+    /// rate 1 when the file does not list it.
+    bool Read(std::istream& in, std::string& error);
+    const std::string& Date() const { return m_date; }
+    const std::vector<CCurrencyRate>& Rates() const { return m_rates; }
+
+private:
+    bool ReadCsv(std::istream& in, std::string& error);
+
+    std::string m_date;
+    std::vector<CCurrencyRate> m_rates;
+};
