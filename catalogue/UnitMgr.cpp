@@ -1,14 +1,11 @@
 #include "catalogue/UnitMgr.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
+#include <filesystem>
+#include <new>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "catalogue/ArchiveReader.h"
@@ -16,6 +13,7 @@
 #include "catalogue/CatalogueBackups.h"
 #include "catalogue/FactoryUnits.h"
 #include "catalogue/FileError.h"
+#include "catalogue/GuardedFile.h"
 #include "catalogue/HugePages.h"
 #include "catalogue/SafeFileWriter.h"
 #include "catalogue/StringList.h"
@@ -28,87 +26,20 @@ namespace {
 // array is sized to it.
 constexpr std::size_t kMinUnitRecordBytes = 3 * 1 + 8 + 8 + 4 + 4;
 
+// Far above any catalogue a person keeps (a million units take 35 MB), and far below
+// what would exhaust the memory of a desktop when read.
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
+
+/// The catalogue file at path, read whole; throws CFileError when it cannot be.
+CGuardedFile ReadCatalogueFile(const std::string& path) {
+    CGuardedFile file(path, kMaxFileBytes);
+    file.ThrowOnFault();
+    return file;
+}
+
 std::size_t ToSize(int index) {
     return static_cast<std::size_t>(index);
 }
-
-/// The whole content of a file, read straight into a buffer of the file's size.
-class CFileBytes {
-public:
-    /// Reads the file at path; throws CFileError when it cannot be opened or read.
-    explicit CFileBytes(const std::string& path) {
-        // Non-blocking, so a FIFO or device named like the catalogue cannot hang the
-        // start-up; only a regular file is read.
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0) {
-            throw CFileError(path, std::strerror(errno));
-        }
-        struct stat status {};
-        if (::fstat(fd, &status) != 0) {
-            const int error = errno;
-            ::close(fd);
-            throw CFileError(path, std::strerror(error));
-        }
-        if (!S_ISREG(status.st_mode)) {
-            ::close(fd);
-            throw CFileError(
-                path, S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "not a regular file");
-        }
-        int error = 0;
-        try {
-            error = ReadAll(fd, status);
-        } catch (...) {
-            ::close(fd);  // a file too large for memory
-            throw;
-        }
-        ::close(fd);
-        if (error != 0) {
-            throw CFileError(path, std::strerror(error));
-        }
-    }
-
-    std::string_view View() const { return {m_data.get(), m_size}; }
-
-private:
-    /// Reads to the end of the file, growing the buffer should the file have grown since
-    /// its size was taken. Returns 0, or the errno of the failure.
-    int ReadAll(int fd, const struct stat& status) {
-        // One byte more than the size, so a file read to its end needs no second buffer.
-        Grow(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)) + 1);
-        for (;;) {
-            if (m_size == m_capacity) {
-                Grow(2 * m_capacity);
-            }
-            const ssize_t count = ::read(fd, m_data.get() + m_size, m_capacity - m_size);
-            if (count == 0) {
-                return 0;
-            }
-            if (count < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return errno;
-            }
-            m_size += static_cast<std::size_t>(count);
-        }
-    }
-
-    void Grow(std::size_t capacity) {
-        // Left uninitialised: read() fills what is used, and zeroing a large buffer first
-        // would touch every page twice.
-        auto data = std::make_unique_for_overwrite<char[]>(capacity);
-        AdviseHugePages(data.get(), capacity);
-        if (m_size != 0) {
-            std::memcpy(data.get(), m_data.get(), m_size);
-        }
-        m_data = std::move(data);
-        m_capacity = capacity;
-    }
-
-    std::unique_ptr<char[]> m_data;
-    std::size_t m_size = 0;
-    std::size_t m_capacity = 0;
-};
 
 }  // namespace
 
@@ -265,21 +196,40 @@ double CUnitMgr::Convert(double value, const std::string& type, const std::strin
 
 void CUnitMgr::LoadFromFile(const std::string& path) {
     m_units.clear();
-    const CFileBytes bytes(path);
-    CArchiveReader archive(bytes.View(), path);
+    const CGuardedFile file = ReadCatalogueFile(path);
+    CArchiveReader archive(file.Bytes(), path);
     Serialize(archive);
 }
 
 void CUnitMgr::LoadHeaderFromFile(const std::string& path) {
     m_units.clear();
-    const CFileBytes bytes(path);
-    CArchiveReader archive(bytes.View(), path);
+    const CGuardedFile file = ReadCatalogueFile(path);
+    CArchiveReader archive(file.Bytes(), path);
     // Each record is read into the same unit: the file is refused where loading would
     // refuse it, without the array loading builds.
     CUnit unit;
     for (std::size_t count = ReadHeader(archive); count > 0; --count) {
         unit.Serialize(archive);
     }
+}
+
+bool CUnitMgr::LoadFromFileOrFactory(const std::string& path) {
+    // A missing file is the usual first run, not worth an exception.
+    std::error_code missing;
+    if (!path.empty() && std::filesystem::exists(path, missing)) {
+        try {
+            LoadFromFile(path);
+            return true;
+        } catch (const CFileError&) {
+            // Damaged, not a catalogue, or no regular file: the factory units stand in for
+            // it, unreported, in the window and the command alike. Only the command's edits
+            // refuse such a file, because they would overwrite it.
+        } catch (const std::bad_alloc&) {
+            // Too large for this machine's memory: the same.
+        }
+    }
+    AddFactoryUnits();
+    return false;
 }
 
 void CUnitMgr::LoadFromBytes(const std::string& bytes, const std::string& name) {

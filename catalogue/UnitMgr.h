@@ -77,6 +77,10 @@ public:
     /// way, but keeps none of them: for a catalogue whose units are about to be replaced,
     /// which must still be refused when it is not a catalogue. Leaves no units.
     void LoadHeaderFromFile(const std::string& path);
+    /// The units the programs show for the catalogue file at path: the file's, or the
+    /// factory units when there is no such file or it cannot be read as a catalogue.
+    /// True when they are the file's.
+    bool LoadFromFileOrFactory(const std::string& path);
     /// Same as LoadFromFile, from bytes in memory (file name used in messages only).
     void LoadFromBytes(const std::string& bytes, const std::string& name = "<memory>");
     /// Writes the catalogue to a temporary file beside path, syncs it and renames it over

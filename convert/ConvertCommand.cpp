@@ -16,6 +16,7 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/VectorStringList.h"
 #include "convert/BackupList.h"
+#include "convert/CommandInput.h"
 #include "convert/CommandReport.h"
 #include "convert/UsageText.h"
 #include "formats/DoubleText.h"
@@ -23,6 +24,7 @@
 #include "formats/RatesUpdate.h"
 #include "formats/TextLines.h"
 #include "formats/UnitTable.h"
+#include "formats/UnitTableFile.h"
 
 namespace {
 
@@ -135,18 +137,7 @@ bool CConvertCommand::ReadFormatOptions(std::string& error) {
 void CConvertCommand::LoadCatalogue() {
     const std::string* file = m_commandLine.Value("file");
     m_cataloguePath = file != nullptr ? *file : std::string(kDefaultFile);
-    // A missing file is the usual case, not a failure: it is not worth an exception.
-    std::error_code missing;
-    if (!m_cataloguePath.empty() && std::filesystem::exists(m_cataloguePath, missing)) {
-        try {
-            m_catalogue.LoadFromFile(m_cataloguePath);
-            return;
-        } catch (const CFileError&) {
-            // Like the converter's start-up: an unreadable catalogue means the factory one.
-        } catch (const std::bad_alloc&) {
-        }
-    }
-    m_catalogue.AddFactoryUnits();
+    m_catalogue.LoadFromFileOrFactory(m_cataloguePath);
 }
 
 bool CConvertCommand::LoadCatalogueToChange(std::string& error) {
@@ -190,18 +181,6 @@ bool CConvertCommand::SaveCatalogue(std::string& error) {
         error = "cannot save the catalogue " + std::string(failure.what()) + "; nothing changed";
     }
     return false;
-}
-
-std::istream* CConvertCommand::OpenInput(const std::string& path, std::string& error) {
-    if (path == "-") {
-        return &m_in;
-    }
-    m_inputFile.open(path, std::ios::binary);
-    if (!m_inputFile.is_open()) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
-        return nullptr;
-    }
-    return &m_inputFile;
 }
 
 int CConvertCommand::Fail(const std::string& message) {
@@ -302,16 +281,13 @@ int CConvertCommand::RunExport() {
 int CConvertCommand::RunImport() {
     const std::string& source = *m_commandLine.Value("import");
     std::string error;
-    std::istream* in = OpenInput(source, error);
-    if (in == nullptr) {
+    CCommandInput input;
+    if (!input.Read(source, CUnitTableFile::kMaxBytes, m_in, error)) {
         return Fail(error + "; nothing changed");
     }
     CUnitTable table;
     std::vector<CUnitTable::Problem> problems;
-    const long badLines = table.Read(*in, problems);
-    if (in->bad()) {
-        return Fail("cannot read " + CommandReport::SourceName(source) + "; nothing changed");
-    }
+    const long badLines = table.Read(input.Text(), problems);
     if (badLines > 0) {
         for (const CUnitTable::Problem& problem : problems) {
             Fail(CommandReport::BadLine(source, problem));
@@ -340,16 +316,12 @@ int CConvertCommand::RunImport() {
 int CConvertCommand::RunRates() {
     const std::string& source = *m_commandLine.Value("rates");
     std::string error;
-    std::istream* in = OpenInput(source, error);
-    if (in == nullptr) {
+    CCommandInput input;
+    if (!input.Read(source, CRatesFile::kMaxBytes, m_in, error)) {
         return Fail(error + "; nothing changed");
     }
     CRatesFile rates;
-    const bool read = rates.Read(*in, error);
-    if (in->bad()) {
-        return Fail("cannot read " + CommandReport::SourceName(source) + "; nothing changed");
-    }
-    if (!read) {
+    if (!rates.Read(input.Text(), error)) {
         return Fail(CommandReport::SourceName(source) + ": " + error + "; nothing changed");
     }
     CRatesUpdate::Outcome outcome;

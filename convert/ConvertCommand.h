@@ -1,6 +1,5 @@
 #pragma once
 
-#include <fstream>
 #include <iosfwd>
 #include <span>
 #include <string>
@@ -61,9 +60,6 @@ private:
     bool LoadCatalogueToChange(std::string& error);
     /// Writes the catalogue file safely; false with error when it could not.
     bool SaveCatalogue(std::string& error);
-    /// The stream a file operand names, standard input for "-"; nullptr with error when
-    /// the file cannot be opened.
-    std::istream* OpenInput(const std::string& path, std::string& error);
     /// Converts one value text; false with error naming the unknown type or unit.
     bool Convert(const std::string& value, const std::string& type, const std::string& from,
                  const std::string& to, std::string& result, std::string& error) const;
@@ -77,7 +73,6 @@ private:
     CCommandLine m_commandLine;
     CUnitMgr m_catalogue;
     std::string m_cataloguePath;
-    std::ifstream m_inputFile;
     int m_precision = 3;
     bool m_raw = false;
 };

@@ -1,8 +1,6 @@
 #include "formats/RatesFile.h"
 
 #include <algorithm>
-#include <istream>
-#include <iterator>
 #include <sstream>
 #include <utility>
 
@@ -54,11 +52,9 @@ std::string LinePrefix(const CTextLines& lines) {
 
 }  // namespace
 
-bool CRatesFile::Read(std::istream& in, std::string& error) {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::istringstream csv(text);
+bool CRatesFile::Read(std::string_view text, std::string& error) {
     const bool read = CRatesXml::LooksLikeXml(text) ? CRatesXml::Read(text, m_date, m_rates, error)
-                                                    : ReadCsv(csv, error);
+                                                    : ReadCsv(text, error);
     if (read && m_date.empty()) {
         error = "the rates file gives no date for its rates";
     }
@@ -74,9 +70,10 @@ bool CRatesFile::Read(std::istream& in, std::string& error) {
     return true;
 }
 
-bool CRatesFile::ReadCsv(std::istream& in, std::string& error) {
+bool CRatesFile::ReadCsv(std::string_view text, std::string& error) {
     m_date.clear();
     m_rates.clear();
+    std::istringstream in{std::string(text)};
     CTextLines lines(in);
     std::string header;
     if (!NextFilledLine(lines, header)) {

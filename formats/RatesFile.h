@@ -1,7 +1,8 @@
 #pragma once
 
-#include <iosfwd>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formats/CurrencyRate.h"
@@ -14,15 +15,18 @@
 /// with several days (eurofxref-hist.csv) the first day counts, which is the newest.
 class CRatesFile {
 public:
+    /// A file as large as this is no rates file; the bank's whole history as CSV is 2 MiB.
+    static constexpr std::uintmax_t kMaxBytes = std::uintmax_t{32} << 20;
+
     /// Reads the file in either form; false with error (naming the line of a CSV file) when
     /// it is not a rate file or gives no date. The euro itself is added as a currency with
     /// rate 1 when the file does not list it.
-    bool Read(std::istream& in, std::string& error);
+    bool Read(std::string_view text, std::string& error);
     const std::string& Date() const { return m_date; }
     const std::vector<CCurrencyRate>& Rates() const { return m_rates; }
 
 private:
-    bool ReadCsv(std::istream& in, std::string& error);
+    bool ReadCsv(std::string_view text, std::string& error);
 
     std::string m_date;
     std::vector<CCurrencyRate> m_rates;

@@ -1,8 +1,5 @@
 #include "shell/WorkspaceLoad.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "app/WorkspaceSettings.h"
 #include "catalogue/UnitMgr.h"
 
@@ -12,7 +9,7 @@ CWorkspaceLoad::Workspace CWorkspaceLoad::Read(const std::string& settingsRoot,
     workspace.catalogue = std::make_unique<CUnitMgr>();
     workspace.settings = std::make_unique<CWorkspaceSettings>(settingsRoot);
     LoadSettings(*workspace.settings, version);
-    LoadCatalogue(*workspace.catalogue, *workspace.settings);
+    workspace.catalogue->LoadFromFileOrFactory(workspace.settings->m_workspaceFile);
     return workspace;
 }
 
@@ -23,18 +20,4 @@ void CWorkspaceLoad::LoadSettings(CWorkspaceSettings& settings, std::uint32_t ve
     const CRegistrySettings::StoreSession session(settings);
     settings.Defaults();
     settings.Load();
-}
-
-void CWorkspaceLoad::LoadCatalogue(CUnitMgr& catalogue, const CWorkspaceSettings& settings) {
-    const std::string& path = settings.m_workspaceFile;
-    std::error_code error;
-    if (!path.empty() && std::filesystem::exists(path, error)) {
-        try {
-            catalogue.LoadFromFile(path);
-            return;
-        } catch (...) {
-            // An unreadable file is not reported: the factory units stand in for it.
-        }
-    }
-    catalogue.AddFactoryUnits();
 }

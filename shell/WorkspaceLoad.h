@@ -23,5 +23,4 @@ public:
 
 private:
     static void LoadSettings(CWorkspaceSettings& settings, std::uint32_t version);
-    static void LoadCatalogue(CUnitMgr& catalogue, const CWorkspaceSettings& settings);
 };

@@ -2,20 +2,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QTableWidgetItem>
-#include <sstream>
 
+#include "catalogue/GuardedFile.h"
 #include "catalogue/UnitMgr.h"
 #include "formats/DoubleText.h"
 #include "ui/FileChooser.h"
 #include "ui_DlgRates.h"
 
 namespace {
-
-// A file as large as this is no rates file; the bank's whole history as CSV is 2 MiB.
-constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 
 QTableWidgetItem* Cell(const QString& text) {
     return new QTableWidgetItem(text);
@@ -45,7 +41,8 @@ CDlgRates::CDlgRates(CUnitMgr& catalogue, const QUrl& source, QWidget* parent)
     connect(m_ui->applyButton, &QPushButton::clicked, this, &CDlgRates::OnApply);
     connect(&m_download, &CRatesDownload::Progress, this, &CDlgRates::OnProgress);
     connect(&m_download, &CRatesDownload::Finished, this, [this](const QByteArray& body) {
-        ReadRates(body.toStdString(), m_source.toDisplayString());
+        ReadRates(std::string_view(body.constData(), static_cast<std::size_t>(body.size())),
+                  m_source.toDisplayString());
     });
     connect(&m_download, &CRatesDownload::Failed, this, &CDlgRates::Fail);
     SetPhase(Phase::Choosing);
@@ -77,35 +74,33 @@ void CDlgRates::OnFromFile() {
 
 void CDlgRates::ReadFile(const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        Fail(tr("%1 is a folder, not a rates file.").arg(name));
-        return;
+    const CGuardedFile file(QFile::encodeName(path).toStdString(), CRatesFile::kMaxBytes);
+    switch (file.GetFault()) {
+        case CGuardedFile::Fault::kNone:
+            ReadRates(file.Bytes(), name);
+            return;
+        case CGuardedFile::Fault::kFolder:
+            Fail(tr("%1 is a folder, not a rates file.").arg(name));
+            return;
+        case CGuardedFile::Fault::kNotAFile:
+            Fail(tr("%1 is a pipe or a device, not a rates file.").arg(name));
+            return;
+        case CGuardedFile::Fault::kTooLarge:
+            Fail(tr("%1 is larger than %2 MiB, too large for a rates file.")
+                     .arg(name)
+                     .arg(CRatesFile::kMaxBytes >> 20));
+            return;
+        case CGuardedFile::Fault::kCannotOpen:
+        case CGuardedFile::Fault::kCannotRead:
+            break;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Fail(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
-        return;
-    }
-    const QByteArray text = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        Fail(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
-        return;
-    }
-    if (text.size() > kMaxFileBytes) {
-        Fail(tr("%1 is larger than %2 MiB, too large for a rates file.")
-                 .arg(name)
-                 .arg(kMaxFileBytes / (1024 * 1024)));
-        return;
-    }
-    ReadRates(text.toStdString(), name);
+    Fail(tr("%1 cannot be read: %2.").arg(name, QString::fromStdString(file.SystemReason())));
 }
 
-void CDlgRates::ReadRates(const std::string& text, const QString& origin) {
-    std::istringstream in(text);
+void CDlgRates::ReadRates(std::string_view text, const QString& origin) {
     CRatesFile rates;
     std::string error;
-    if (!rates.Read(in, error)) {
+    if (!rates.Read(text, error)) {
         Fail(tr("%1 holds no rates that can be used: %2.")
                  .arg(origin, QString::fromStdString(error)));
         return;

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "formats/RatesFile.h"
 #include "formats/RatesUpdate.h"
@@ -41,7 +42,7 @@ private:
     void OnApply();
     void OnProgress(qint64 received, qint64 total);
     /// Reads the rates out of text and shows what applying them would change.
-    void ReadRates(const std::string& text, const QString& origin);
+    void ReadRates(std::string_view text, const QString& origin);
     void ShowChanges(const CRatesFile& rates, const CRatesUpdate::Outcome& outcome);
     void Fail(const QString& message);
     void SetPhase(Phase phase);

@@ -3,12 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <ostream>
-#include <sstream>
 #include <string>
 
 #include "catalogue/UnitMgr.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 
@@ -28,10 +27,9 @@ void PrintTo(const RejectCase& c, std::ostream* os) {
 class RatesFileReject : public testing::TestWithParam<RejectCase> {};
 
 TEST_P(RatesFileReject, NamesTheFault) {
-    std::istringstream in(GetParam().text);
     CRatesFile rates;
     std::string error;
-    EXPECT_FALSE(rates.Read(in, error));
+    EXPECT_FALSE(rates.Read(GetParam().text, error));
     EXPECT_EQ(error, GetParam().error);
     EXPECT_TRUE(rates.Rates().empty());
     EXPECT_TRUE(rates.Date().empty());
@@ -100,10 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<RejectCase>& testInfo) { return testInfo.param.label; });
 
 CRatesFile ReadRates(const std::string& text) {
-    std::istringstream in(text);
     CRatesFile rates;
     std::string error;
-    EXPECT_TRUE(rates.Read(in, error)) << error;
+    EXPECT_TRUE(rates.Read(text, error)) << error;
     return rates;
 }
 
@@ -113,10 +110,9 @@ double Coefficient(const CUnitMgr& catalogue, const std::string& unit) {
 }
 
 TEST(RatesFile, ReadsTheSampleWithTheEuroAdded) {
-    std::ifstream in(kSample, std::ios::binary);
     CRatesFile rates;
     std::string error;
-    ASSERT_TRUE(rates.Read(in, error)) << error;
+    ASSERT_TRUE(rates.Read(CScratchDir::Read(kSample), error)) << error;
     EXPECT_EQ(rates.Date(), "08 December 2026");
     ASSERT_EQ(rates.Rates().size(), 31U);
     EXPECT_EQ(rates.Rates().front().code, "USD");

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -47,6 +48,7 @@ private slots:
         Write("no-date.csv", "Date, USD\n, 1.05\n");
         Write("zero.csv", "Date, USD\n8 December 2026, 0\n");
         Write("empty.xml", "");
+        QCOMPARE(::mkfifo(QFile::encodeName(m_files.filePath("fifo.xml")).constData(), 0600), 0);
     }
 
     void cleanup() { VerifyNoWindowLeft(); }
@@ -91,6 +93,11 @@ private slots:
         QTest::newRow("missing")
             << false << m_files.filePath("none.xml")
             << folder + "/none.xml cannot be read: No such file or directory. Nothing was changed.";
+        // Opened as a plain file, a pipe nobody writes to would hang the window.
+        QTest::newRow("pipe") << false << m_files.filePath("fifo.xml")
+                              << folder +
+                                     "/fifo.xml is a pipe or a device, not a rates file. Nothing "
+                                     "was changed.";
         QTest::newRow("unreadable")
             << false << "/proc/self/mem"
             << "/proc/self/mem cannot be read: Input/output error. Nothing was changed.";
