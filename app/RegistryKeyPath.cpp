@@ -1,34 +1,16 @@
 #include "app/RegistryKeyPath.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include "catalogue/XdgFolder.h"
 
 namespace {
 
 constexpr const char* kMakerKey = "Kolpa";
 constexpr const char* kApplicationKey = "Tarvo";
 
-// The user's configuration directory by the XDG rules: a relative or empty
-// $XDG_CONFIG_HOME is ignored, and so is an empty $HOME.
-std::string ConfigHome() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome && configHome[0] == '/') {
-        return configHome;
-    }
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] == '\0') {
-        const passwd* user = getpwuid(getuid());
-        home = user ? user->pw_dir : "";
-    }
-    return std::string(home) + "/.config";
-}
-
 }  // namespace
 
 std::string CRegistryKeyPath::DefaultRoot() {
-    return ConfigHome() + "/" + kMakerKey + "/" + kApplicationKey + ".db";
+    return XdgFolder::ConfigHome() + "/" + kMakerKey + "/" + kApplicationKey + ".db";
 }
 
 CRegistryKeyPath::CRegistryKeyPath(std::string root) : m_root(std::move(root)) {}

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "catalogue/FileError.h"
+#include "catalogue/XdgFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -83,16 +84,8 @@ void SyncFile(const std::string& path) {
 }  // namespace
 
 std::string CCatalogueBackups::DefaultFolder() {
-    // Relative values are ignored, as the XDG base directory rules ask.
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state != nullptr && state[0] == '/') {
-        return std::string(state) + "/tarvo/backups";
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] == '/') {
-        return std::string(home) + "/.local/state/tarvo/backups";
-    }
-    return {};
+    const std::string state = XdgFolder::StateHome();
+    return state.empty() ? state : state + "/tarvo/backups";
 }
 
 CCatalogueBackups::CCatalogueBackups(std::string folder) : m_folder(std::move(folder)) {}
