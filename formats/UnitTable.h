@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/HugePageAllocator.h"
@@ -35,6 +36,10 @@ public:
         int updated = 0;    ///< units that were there with another coefficient or offset
         int unchanged = 0;  ///< units that were there already with the same values
     };
+
+    CUnitTable() = default;
+    /// A table of the given units, in that order, as Read makes it from their lines.
+    explicit CUnitTable(std::vector<CUnit> units) : m_units(std::move(units)) {}
 
     /// Writes the header line and one line per unit, in the given order.
     static void Write(std::ostream& out, const std::vector<CUnit>& units);
