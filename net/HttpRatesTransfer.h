@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <chrono>
 
-#include "net/RatesTransfer.h"
+#include "ui/RatesTransfer.h"
 
 class QNetworkReply;
 class QSslError;

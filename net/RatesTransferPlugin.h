@@ -3,7 +3,7 @@
 #include <QObject>
 #include <memory>
 
-#include "net/RatesTransfer.h"
+#include "ui/RatesTransfer.h"
 
 /// The download module's plugin object: the one thing the program looks up in it.
 class CRatesTransferPlugin : public QObject, public CRatesTransfer::Factory {

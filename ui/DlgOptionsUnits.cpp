@@ -18,6 +18,7 @@
 #include "ui/DataExchange.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramFiles.h"
 #include "ui_DlgOptionsUnits.h"
 
 namespace {
@@ -84,15 +85,10 @@ QString TableFilter() {
            CDlgOptionsUnits::tr("All files (*)");
 }
 
-/// Where Import starts: the unit sets installed beside the program, or those of the
-/// source tree when it runs from its build tree; the home folder when there are none.
-QString UnitSetFolder() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programFolder) == QFileInfo(QStringLiteral(TARVO_BINARY_DIR))) {
-        return QStringLiteral(TARVO_SOURCE_DIR "/share/tarvo/units");
-    }
-    const QString installed = QDir::cleanPath(programFolder + "/../share/tarvo/units");
-    return QFileInfo(installed).isDir() ? installed : QDir::homePath();
+/// Where Import starts: the unit sets, or the home folder when there are none.
+QString ImportFolder() {
+    const QString sets = CProgramFiles::UnitSetFolder();
+    return sets.isEmpty() ? QDir::homePath() : sets;
 }
 
 // Takes a box's text into its field; the field keeps an overlong text, as typed.
@@ -270,7 +266,7 @@ void CDlgOptionsUnits::ShowFreshLists() {
 
 void CDlgOptionsUnits::OnImport() {
     const QString path =
-        CFileChooser::ChooseFileToOpen(this, tr("Import Units"), UnitSetFolder(), TableFilter());
+        CFileChooser::ChooseFileToOpen(this, tr("Import Units"), ImportFolder(), TableFilter());
     if (path.isEmpty()) {
         return;
     }

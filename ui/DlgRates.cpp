@@ -23,11 +23,13 @@ QString Number(double value) {
 
 }  // namespace
 
-CDlgRates::CDlgRates(CUnitMgr& catalogue, const QUrl& source, QWidget* parent)
+CDlgRates::CDlgRates(CUnitMgr& catalogue, const QUrl& source, QWidget* parent,
+                     const CRatesTransfer::Factory* transfers)
     : QDialog(parent),
       m_catalogue(catalogue),
       m_source(source),
-      m_ui(std::make_unique<Ui::DlgRates>()) {
+      m_ui(std::make_unique<Ui::DlgRates>()),
+      m_download(transfers) {
     m_ui->setupUi(this);
     m_ui->addressLabel->setText(m_source.toDisplayString());
     QFont bold = m_ui->sourceLabel->font();

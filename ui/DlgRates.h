@@ -24,8 +24,10 @@ class DlgRates;
 class CDlgRates : public QDialog {
     Q_OBJECT
 public:
-    /// catalogue is the application's; source is the address Download fetches.
-    CDlgRates(CUnitMgr& catalogue, const QUrl& source, QWidget* parent = nullptr);
+    /// catalogue is the application's; source is the address Download fetches, through
+    /// transfers, or through the download module when it is null.
+    CDlgRates(CUnitMgr& catalogue, const QUrl& source, QWidget* parent = nullptr,
+              const CRatesTransfer::Factory* transfers = nullptr);
     ~CDlgRates() override;
 
     /// Reads the rates file at path, as "From File..." does once a file is chosen.

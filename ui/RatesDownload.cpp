@@ -1,31 +1,18 @@
 #include "ui/RatesDownload.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QPluginLoader>
+
+#include "ui/ProgramFiles.h"
 
 namespace {
 
 constexpr char kUrlVariable[] = "TARVO_RATES_URL";
 
-/// The download module that belongs to the running program: a program of the build tree
-/// (tarvo, a test, a benchmark) takes the one built there, an installed one the one
-/// installed with it, wherever the installation's prefix is.
-QString ProgramModuleFile() {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    const QString buildDir = QFileInfo(QStringLiteral(TARVO_BINARY_DIR)).canonicalFilePath();
-    if (!buildDir.isEmpty() &&
-        (programDir == buildDir || programDir.startsWith(buildDir + QLatin1Char('/')))) {
-        return QStringLiteral(TARVO_NET_MODULE_BUILT);
-    }
-    return programDir + QLatin1Char('/') + QStringLiteral(TARVO_NET_MODULE_INSTALLED);
-}
-
 }  // namespace
 
-CRatesDownload::CRatesDownload(QObject* parent)
-    : QObject(parent), m_moduleFile(ProgramModuleFile()) {}
+CRatesDownload::CRatesDownload(const CRatesTransfer::Factory* transfers, QObject* parent)
+    : QObject(parent), m_moduleFile(CProgramFiles::DownloadModule()), m_transfers(transfers) {}
 
 CRatesDownload::~CRatesDownload() = default;
 
@@ -49,6 +36,10 @@ void CRatesDownload::Cancel() {
 
 bool CRatesDownload::LoadTransfer() {
     if (m_transfer) {
+        return true;
+    }
+    if (m_transfers != nullptr) {
+        m_transfer = m_transfers->Create(*this);
         return true;
     }
     // The module stays loaded once loaded: its plugin object makes every later download.

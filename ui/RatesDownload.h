@@ -7,7 +7,7 @@
 #include <chrono>
 #include <memory>
 
-#include "net/RatesTransfer.h"
+#include "ui/RatesTransfer.h"
 
 /// Fetches a rates file over the network, only when asked, through the download module,
 /// which it loads on the first Start: a program that never downloads never loads Qt
@@ -20,7 +20,9 @@ public:
         "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
     static constexpr std::chrono::milliseconds kTimeout{20000};
 
-    explicit CRatesDownload(QObject* parent = nullptr);
+    /// Downloads through transfers, or through the download module when it is null.
+    explicit CRatesDownload(const CRatesTransfer::Factory* transfers = nullptr,
+                            QObject* parent = nullptr);
     ~CRatesDownload() override;
 
     /// The address to fetch: the environment's TARVO_RATES_URL when set (for mirrors and
@@ -53,6 +55,7 @@ private:
     bool LoadTransfer();
 
     QString m_moduleFile;
+    const CRatesTransfer::Factory* m_transfers;
     std::unique_ptr<CRatesTransfer> m_transfer;
     std::chrono::milliseconds m_timeout = kTimeout;
 };

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "LocalHttpServer.h"
 #include "catalogue/UnitMgr.h"
+#include "tests/support/FakeRatesTransfer.h"
 #include "tests/support/ModalGuard.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgMain.h"
@@ -23,6 +23,7 @@ namespace {
 const QString kData = QStringLiteral(TARVO_TEST_DATA "/");
 const std::string kCurrency = "Currency";
 const std::string kYen = "Japan (Yen)";
+const QString kRefusal = QStringLiteral("The server refused the download.");
 
 QString Message(const CDlgRates& dialog) {
     return NamedChild<QLabel>(dialog, "messageLabel")->text();
@@ -38,11 +39,11 @@ class CDlgRatesTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QVERIFY(m_server.IsListening());
-        m_server.Serve(
-            "/daily.xml",
-            CLocalHttpServer::Answer("200 OK", CLocalHttpServer::Fixture("eurofxref-daily.xml")));
-        m_server.Serve("/garbage", CLocalHttpServer::Answer("200 OK", "<html>Moved</html>"));
+        QFile daily(kData + "eurofxref-daily.xml");
+        QVERIFY(daily.open(QIODevice::ReadOnly));
+        m_transfers.Serve(Url("/daily.xml"), daily.readAll());
+        m_transfers.Serve(Url("/garbage"), "<html>Moved</html>");
+        m_transfers.Refuse(Url("/missing"), kRefusal);
         QVERIFY(m_files.isValid());
         Write("no-dollar.csv", "Date, JPY\n8 December 2026, 160.21\n");
         Write("no-date.csv", "Date, USD\n, 1.05\n");
@@ -56,7 +57,7 @@ private slots:
     void downloadShowsTheChangesAndApplyMakesThem() {
         CFakeApp app;
         const int yen = app.m_catalogue.FindUnit(kCurrency, kYen);
-        CDlgRates dialog(app.m_catalogue, m_server.Url("/daily.xml"));
+        CDlgRates dialog(app.m_catalogue, Url("/daily.xml"), nullptr, &m_transfers);
         dialog.show();
         auto* apply = NamedChild<QPushButton>(dialog, "applyButton");
         QVERIFY(apply->isHidden());
@@ -119,13 +120,11 @@ private slots:
                                      "of USD '0' is not a positive number. Nothing was changed.";
         QTest::newRow("download of no rates")
             << true << "/garbage"
-            << m_server.Url("/garbage").toString() +
+            << Url("/garbage").toString() +
                    " holds no rates that can be used: not a reference-rate file: the XML holds "
                    "<html>, not an <Envelope> of rates. Nothing was changed.";
         QTest::newRow("failed download")
-            << true << "/missing"
-            << "The server 127.0.0.1 answered \"404 Not Found\" instead of sending the rates. "
-               "Nothing was changed.";
+            << true << "/missing" << kRefusal + " Nothing was changed.";
     }
     void badInputChangesNothing() {
         QFETCH(bool, download);
@@ -133,7 +132,7 @@ private slots:
         QFETCH(QString, message);
         CFakeApp app;
         const std::string before = app.m_catalogue.SaveToBytes();
-        CDlgRates dialog(app.m_catalogue, m_server.Url(source));
+        CDlgRates dialog(app.m_catalogue, Url(source), nullptr, &m_transfers);
         dialog.show();
         if (download) {
             NamedChild<QPushButton>(dialog, "downloadButton")->click();
@@ -151,7 +150,7 @@ private slots:
     void cancelAfterReadingChangesNothing() {
         CFakeApp app;
         const std::string before = app.m_catalogue.SaveToBytes();
-        CDlgRates dialog(app.m_catalogue, m_server.Url("/daily.xml"));
+        CDlgRates dialog(app.m_catalogue, Url("/daily.xml"), nullptr, &m_transfers);
         dialog.show();
         dialog.ReadFile(kData + "eurofxref-sample.csv");
         QVERIFY(NamedChild<QPushButton>(dialog, "applyButton")->isVisible());
@@ -212,7 +211,9 @@ private:
         file.write(text);
     }
 
-    CLocalHttpServer m_server;
+    static QUrl Url(const QString& path) { return QUrl("https://rates.test" + path); }
+
+    CFakeRatesTransfers m_transfers;
     QTemporaryDir m_files;
 };
 
