@@ -249,7 +249,8 @@ int CConvertCommand::RunBatch() {
             status = Fail("line " + std::to_string(lines.Number()) + ": " + error);
         }
     }
-    return status;
+    // A batch cut short by a read error must not end as if every line was done.
+    return m_in.bad() ? Fail("cannot read standard input") : status;
 }
 
 bool CConvertCommand::Convert(const std::string& value, const std::string& type,

@@ -10,6 +10,7 @@
 
 #include "catalogue/UnitMgr.h"
 #include "tests/convert/CommandRun.h"
+#include "tests/support/FailingStream.h"
 #include "tests/support/ScratchDir.h"
 
 namespace {
@@ -248,5 +249,59 @@ TEST_F(ConvertCommandFiles, DefaultFileIsTarvoDatInTheCurrentDirectory) {
     EXPECT_EQ(byDefault.out, "Length\n");
     EXPECT_EQ(emptyName.out.rfind("Currency\n", 0), 0U);
 }
+
+struct StreamFailureCase {
+    const char* label;
+    std::vector<std::string> args;
+    std::size_t inputLimit;  ///< bytes of input before the read error
+    std::size_t outputLimit;
+    std::string out;
+    std::string err;
+};
+
+void PrintTo(const StreamFailureCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+class StreamFailure : public testing::TestWithParam<StreamFailureCase> {};
+
+// A read or write error is a failure, never a success with part of the work done.
+TEST_P(StreamFailure, IsReportedAndChangesNothing) {
+    const StreamFailureCase& c = GetParam();
+    const CScratchDir dir;
+    const std::string catalogue = dir.File("Tarvo.Dat");
+    CFailingStreamBuf input(c.inputLimit,
+                            "1\tTime\tweek (w)\tday (d)\n2\tTime\tweek (w)\tday (d)\n");
+    CFailingStreamBuf output(c.outputLimit);
+    std::istream in(&input);
+    std::ostream out(&output);
+    std::ostringstream err;
+    std::vector<std::string> args = c.args;
+    args.insert(args.begin(), {"--file", catalogue});
+    EXPECT_EQ(CConvertCommand(args, in, out, err).Run(), 2);
+    EXPECT_EQ(output.Written(), c.out);
+    EXPECT_EQ(err.str(), "tarvo-convert: " + c.err + "\n");
+    EXPECT_FALSE(fs::exists(catalogue));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StreamFailure,
+    testing::Values(
+        StreamFailureCase{"Export",
+                          {"--export"},
+                          0,
+                          40,
+                          "type\tunit\tcoefficient\toffset\nCurrency\tU.",
+                          "cannot write the export"},
+        StreamFailureCase{"Import",
+                          {"--import", "-"},
+                          10,
+                          100,
+                          "",
+                          "cannot read standard input; nothing changed"},
+        StreamFailureCase{
+            "Rates", {"--rates", "-"}, 10, 100, "", "cannot read standard input; nothing changed"},
+        StreamFailureCase{"Batch", {"--batch"}, 30, 100, "7\n", "cannot read standard input"}),
+    [](const testing::TestParamInfo<StreamFailureCase>& testInfo) { return testInfo.param.label; });
 
 }  // namespace
