@@ -24,7 +24,6 @@ public:
     std::size_t ReadCount(std::size_t minRecordSize);
 
     std::size_t Remaining() const { return m_bytes.size() - m_pos; }
-    const std::string& Name() const { return m_name; }
 
 private:
     [[noreturn]] void Fail() const;

@@ -196,9 +196,7 @@ double CUnitMgr::Convert(double value, const std::string& type, const std::strin
 
 void CUnitMgr::LoadFromFile(const std::string& path) {
     m_units.clear();
-    const CGuardedFile file = ReadCatalogueFile(path);
-    CArchiveReader archive(file.Bytes(), path);
-    Serialize(archive);
+    LoadFromBytes(ReadCatalogueFile(path).Bytes(), path);
 }
 
 void CUnitMgr::LoadHeaderFromFile(const std::string& path) {
@@ -232,7 +230,7 @@ bool CUnitMgr::LoadFromFileOrFactory(const std::string& path) {
     return false;
 }
 
-void CUnitMgr::LoadFromBytes(const std::string& bytes, const std::string& name) {
+void CUnitMgr::LoadFromBytes(std::string_view bytes, const std::string& name) {
     CArchiveReader archive(bytes, name);
     Serialize(archive);
 }

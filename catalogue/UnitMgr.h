@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/Unit.h"
@@ -82,7 +83,7 @@ public:
     /// True when they are the file's.
     bool LoadFromFileOrFactory(const std::string& path);
     /// Same as LoadFromFile, from bytes in memory (file name used in messages only).
-    void LoadFromBytes(const std::string& bytes, const std::string& name = "<memory>");
+    void LoadFromBytes(std::string_view bytes, const std::string& name = "<memory>");
     /// Writes the catalogue to a temporary file beside path, syncs it and renames it over
     /// path, so a failure never leaves a damaged file. Throws CFileError on failure. With
     /// backups, the file a save replaces is kept there first (see KeepBeforeSave).

@@ -55,7 +55,9 @@ std::unique_ptr<CReadAhead> CConverterApp::ReadAhead(std::string settingsRoot) {
         return nullptr;
     }
     // The application object sets the C library's locale from the environment as it
-    // starts; setting it first means it never changes while the worker reads numbers.
+    // starts, and setlocale is not safe while another thread runs: it is set here, before
+    // the worker starts, so that the application's call changes nothing. (No number
+    // reading depends on the locale.)
     std::setlocale(LC_ALL, "");
     try {
         return std::make_unique<CReadAhead>(std::move(settingsRoot), kVersion);

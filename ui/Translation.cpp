@@ -39,16 +39,16 @@ void CTranslation::Install(const QStringList& uiLanguages) {
     if (!m_program) {
         return;
     }
-    m_language = QLocale(m_program->language()).name().section(QLatin1Char('_'), 0, 0);
+    const QString language = QLocale(m_program->language()).name().section(QLatin1Char('_'), 0, 0);
     QCoreApplication::installTranslator(m_program.get());
     // Without Qt's own translation the standard buttons stay English; that is all.
-    m_qt = LoadFirst({m_language}, QStringLiteral("qtbase"),
+    m_qt = LoadFirst({language}, QStringLiteral("qtbase"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (m_qt) {
         QCoreApplication::installTranslator(m_qt.get());
     }
     m_previousLocale = QLocale();
-    QLocale::setDefault(QLocale(m_language));
+    QLocale::setDefault(QLocale(language));
 }
 
 void CTranslation::Remove() {
@@ -62,5 +62,4 @@ void CTranslation::Remove() {
     QCoreApplication::removeTranslator(m_program.get());
     m_program.reset();
     QLocale::setDefault(m_previousLocale);
-    m_language.clear();
 }

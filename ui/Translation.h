@@ -24,12 +24,10 @@ public:
     void Remove();
 
     /// The installed translation's language ("de", "fi"), empty for English.
-    QString Language() const { return m_language; }
 
 private:
     std::unique_ptr<QTranslator> m_program;
     std::unique_ptr<QTranslator> m_qt;
-    QString m_language;
     // The translated help text and disclaimer are resources chosen by the default locale,
     // which follows the translation and returns to this afterwards.
     QLocale m_previousLocale;
