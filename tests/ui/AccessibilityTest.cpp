@@ -3,12 +3,10 @@
 #include <QAccessible>
 #include <QTabWidget>
 
+#include "tests/support/EveryWindow.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/DlgAbout.h"
-#include "ui/DlgHelp.h"
 #include "ui/DlgMain.h"
 #include "ui/DlgOptions.h"
-#include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
 
 namespace {
@@ -36,33 +34,6 @@ QString SpokenName(const QWidget& window, const char* objectName) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-/// One of the program's windows by a short name: main, solver, help, about, rates or options.
-std::unique_ptr<QDialog> MakeWindow(const QString& name, CFakeApp& app) {
-    if (name == QLatin1String("main")) {
-        return std::make_unique<CDlgMain>(app);
-    }
-    if (name == QLatin1String("solver")) {
-        return std::make_unique<CDlgSolver>();
-    }
-    if (name == QLatin1String("help")) {
-        return std::make_unique<CDlgHelp>();
-    }
-    if (name == QLatin1String("about")) {
-        return std::make_unique<CDlgAbout>(nullptr, "Tarvo v1.6", "Notice", "Description");
-    }
-    if (name == QLatin1String("rates")) {
-        return std::make_unique<CDlgRates>(app.m_catalogue, QUrl("http://127.0.0.1:1/"));
-    }
-    return std::make_unique<CDlgOptions>(nullptr, app);
-}
-
-void AddEveryWindow() {
-    QTest::addColumn<QString>("window");
-    for (const char* name : {"main", "solver", "help", "about", "rates", "options"}) {
-        QTest::newRow(name) << QString::fromLatin1(name);
-    }
-}
-
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -71,30 +42,44 @@ class AccessibilityTest : public QObject {
 private slots:
     void cleanup() { VerifyNoWindowLeft(); }
 
-    void everyFocusableControlHasAName_data() { AddEveryWindow(); }
-
-    void everyFocusableControlHasAName() {
-        QFETCH(QString, window);
+    void everyWindowIsVisited() {
         CFakeApp app;
-        const std::unique_ptr<QDialog> dialog = MakeWindow(window, app);
-        const QStringList unnamed = UnnamedControls(*dialog);
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+        QStringList visited;
+        CEveryWindow::Visit(app, [&visited](QWidget& window) {
+            QList<QWidget*> widgets = window.findChildren<QWidget*>();
+            widgets << &window;
+            for (const QWidget* widget : widgets) {
+                visited << QString::fromLatin1(widget->metaObject()->className());
+            }
+        });
+        for (const QString& room : QStringLiteral(TARVO_WINDOWS).split(QLatin1Char(','))) {
+            QVERIFY2(visited.contains(QLatin1Char('C') + room), qPrintable(room));
+        }
     }
 
-    void windowsDrawWithTheDesktopPalette_data() { AddEveryWindow(); }
+    void everyFocusableControlHasAName() {
+        CFakeApp app;
+        QStringList unnamed;
+        CEveryWindow::Visit(app,
+                            [&unnamed](QWidget& window) { unnamed << UnnamedControls(window); });
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
 
     // A colour of its own, by palette or style sheet, would stay the same in a dark colour
     // scheme, where text drawn in it might no longer be readable.
     void windowsDrawWithTheDesktopPalette() {
-        QFETCH(QString, window);
         CFakeApp app;
-        const std::unique_ptr<QDialog> dialog = MakeWindow(window, app);
-        QWidgetList widgets = dialog->findChildren<QWidget*>();
-        widgets << dialog.get();
-        for (const QWidget* widget : widgets) {
-            QVERIFY2(!widget->testAttribute(Qt::WA_SetPalette) && widget->styleSheet().isEmpty(),
-                     qPrintable(widget->objectName()));
-        }
+        QStringList coloured;
+        CEveryWindow::Visit(app, [&coloured](QWidget& window) {
+            QWidgetList widgets = window.findChildren<QWidget*>();
+            widgets << &window;
+            for (const QWidget* widget : widgets) {
+                if (widget->testAttribute(Qt::WA_SetPalette) || !widget->styleSheet().isEmpty()) {
+                    coloured << widget->objectName();
+                }
+            }
+        });
+        QVERIFY2(coloured.isEmpty(), qPrintable(coloured.join(QStringLiteral(", "))));
     }
 
     void unlabelledControlsAreNamedByTheirRole_data() {

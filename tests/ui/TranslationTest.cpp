@@ -12,15 +12,9 @@
 #include <functional>
 #include <memory>
 
-#include "tests/support/ModalGuard.h"
+#include "tests/support/EveryWindow.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/DlgAbout.h"
-#include "ui/DlgHelp.h"
-#include "ui/DlgMain.h"
-#include "ui/DlgOptions.h"
 #include "ui/DlgOptionsGeneral.h"
-#include "ui/DlgRates.h"
-#include "ui/DlgSolver.h"
 #include "ui/MessageBox.h"
 #include "ui/TextResource.h"
 #include "ui/Translation.h"
@@ -76,36 +70,12 @@ Texts WindowTexts(QWidget* window) {
     return texts;
 }
 
-/// Texts of the modal window that runModal opens, which is then closed.
-Texts ShownTexts(const std::function<void()>& runModal) {
-    Texts texts;
-    const CModalGuard guard([&](QWidget& modal) {
-        texts = WindowTexts(&modal);
-        modal.close();
-    });
-    runModal();
-    return texts;
-}
-
 /// What a person sees of every window in the language whose translation is installed.
 Texts EveryWindowsTexts() {
     CFakeApp app;
     app.m_settings.m_currentVersion = app.m_settings.m_storedVersion = 1;
     Texts texts;
-    {
-        CDlgMain main(app);
-        main.show();
-        texts.insert(WindowTexts(&main));
-        CDlgOptions sheet(&main, app);
-        texts.insert(ShownTexts([&] { sheet.exec(); }));
-        CDlgSolver solver(&main);
-        texts.insert(ShownTexts([&] { solver.exec(); }));
-        CDlgRates rates(app.m_catalogue, QUrl(QStringLiteral("http://127.0.0.1:9/daily.xml")),
-                        &main);
-        texts.insert(ShownTexts([&] { rates.exec(); }));
-    }
-    texts.insert(ShownTexts([] { CDlgHelp::RunHelpCommand(); }));
-    texts.insert(ShownTexts([] { CDlgAbout::RunAboutCommand(65542); }));
+    CEveryWindow::Visit(app, [&texts](QWidget& window) { texts.insert(WindowTexts(&window)); });
     return texts;
 }
 
