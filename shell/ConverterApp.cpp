@@ -9,8 +9,7 @@
 #include "catalogue/CatalogueBackups.h"
 #include "catalogue/FileError.h"
 #include "catalogue/UnitMgr.h"
-#include "ui/AppIconEngine.h"
-#include "ui/AppStyle.h"
+#include "ui/AppIcon.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgHelp.h"
 #include "ui/DlgMain.h"
@@ -41,10 +40,8 @@ CConverterApp::CConverterApp(int& argc, char** argv, std::string settingsRoot)
     setDesktopFileName(QStringLiteral("net.kolpa.tarvo"));
     // The icon lives in the ui library's resources, which a static library must register.
     InitResources();
-    // Before the first window: the platform's style, with its rarely shown icons loaded late.
-    setStyle(new CAppStyle);
     m_translation.Install(QLocale::system().uiLanguages());
-    setWindowIcon(CAppIconEngine::Icon());
+    setWindowIcon(AppIcon());
     installEventFilter(new CHelpKeyFilter(*this, this));
 }
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
-#include "ui/AppIconEngine.h"
+#include "ui/AppIcon.h"
 #include "ui/TextResource.h"
 #include "ui_DlgAbout.h"
 
@@ -44,7 +44,7 @@ CDlgAbout::CDlgAbout(QWidget* parent, const QString& title, const QString& notic
     m_ui->setupUi(this);
     InitResources();
     setWindowTitle(tr("About %1").arg(QApplication::applicationName()));
-    m_ui->labelIcon->setPixmap(CAppIconEngine::Icon().pixmap(kIconSize, kIconSize));
+    m_ui->labelIcon->setPixmap(AppIcon().pixmap(kIconSize, kIconSize));
     m_ui->labelTitle->setText(title);
     m_ui->labelNotice->setText(notice);
     m_ui->labelDescription->setText(description);

@@ -10,7 +10,7 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/UnitMgr.h"
 #include "ui/AppContext.h"
-#include "ui/AppIconEngine.h"
+#include "ui/AppIcon.h"
 #include "ui/CalculatorLauncher.h"
 #include "ui/ComboStringList.h"
 #include "ui/DataExchange.h"
@@ -103,7 +103,7 @@ void CDlgMain::ConnectControls() {
 
 void CDlgMain::Initialise() {
     WriteModel();
-    setWindowIcon(CAppIconEngine::Icon());
+    setWindowIcon(AppIcon());
     CWorkspaceSettings& settings = m_app.Settings();
     ApplyOnTop(settings, this);
     FillTypeList();
