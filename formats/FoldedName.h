@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// text as names compare when a person types them: letters in lower case and without
+/// their accents (Latin letters up to U+017F), blanks trimmed and each run of them one
+/// space. Other characters stay as they are.
+std::string FoldName(std::string_view text);
