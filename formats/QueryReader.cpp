@@ -149,12 +149,11 @@ std::vector<CQueryReader::Conversion> CQueryReader::Conversions(std::string_view
     if (answer.outcome == Outcome::kUnitOnly) {
         const CUnitMgr& catalogue = m_index.Catalogue();
         for (const UnitChoice& choice : answer.units) {
-            const CUnitMgr::TypeRun run = catalogue.FindTypeRun(choice.type);
+            const CUnitMgr::TypeRun run = m_index.RunOf(choice.unit);
             for (int unit = run.begin; unit < run.end && conversions.size() < limit; ++unit) {
-                if (Name(unit) != choice.name) {
-                    conversions.push_back(
-                        {choice.type, choice.name, Name(unit), choice.amount,
-                         catalogue.Convert(choice.amount, choice.type, choice.name, Name(unit))});
+                if (unit != choice.unit) {
+                    conversions.push_back({choice.type, choice.name, Name(unit), choice.amount,
+                                           catalogue.ConvertAt(choice.amount, choice.unit, unit)});
                 }
             }
         }
@@ -194,9 +193,9 @@ CQueryReader::Answer CQueryReader::ReadSplit(std::string_view from, std::string_
         const int fromUnit = reading.units[fromCount - 1];
         const std::string& type = Type(fromUnit);
         const double amount = FromAmount(parts, reading, fromCount);
-        answer.conversions.push_back({type, Name(fromUnit), Name(reading.units.back()), amount,
-                                      m_index.Catalogue().Convert(amount, type, Name(fromUnit),
-                                                                  Name(reading.units.back()))});
+        answer.conversions.push_back(
+            {type, Name(fromUnit), Name(reading.units.back()), amount,
+             m_index.Catalogue().ConvertAt(amount, fromUnit, reading.units.back())});
     }
     if (readings.size() == 1) {
         answer.outcome = Outcome::kConverted;
@@ -235,7 +234,7 @@ CQueryReader::Answer CQueryReader::ReadUnitOnly(std::string_view from,
         // One unit alone is offered in every type that has it, closest first.
         for (const CUnitNameIndex::Match& match : parts[0].units) {
             answer.units.push_back(
-                {Type(match.unit), Name(match.unit), match.closeness, parts[0].amount});
+                {match.unit, Type(match.unit), Name(match.unit), match.closeness, parts[0].amount});
         }
     } else {
         for (const Reading& reading : ClosestReadings(parts, answer.message)) {
@@ -243,7 +242,7 @@ CQueryReader::Answer CQueryReader::ReadUnitOnly(std::string_view from,
             const auto match =
                 std::find_if(parts.back().units.begin(), parts.back().units.end(),
                              [unit](const CUnitNameIndex::Match& m) { return m.unit == unit; });
-            answer.units.push_back({Type(unit), Name(unit), match->closeness,
+            answer.units.push_back({unit, Type(unit), Name(unit), match->closeness,
                                     FromAmount(parts, reading, parts.size())});
         }
     }
@@ -423,8 +422,7 @@ double CQueryReader::FromAmount(const std::vector<Part>& parts, const Reading& r
     const int last = reading.units[fromCount - 1];
     double amount = 0.0;
     for (std::size_t i = 0; i < fromCount; ++i) {
-        amount += m_index.Catalogue().Convert(parts[i].amount, Type(last), Name(reading.units[i]),
-                                              Name(last));
+        amount += m_index.Catalogue().ConvertAt(parts[i].amount, reading.units[i], last);
     }
     return amount;
 }

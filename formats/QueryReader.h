@@ -14,13 +14,15 @@ class CUnitMgr;
 /// "5 ft 3 in to cm", against a catalogue: [AMOUNT] FROM SEPARATOR TO, where SEPARATOR is
 /// one of in, to, as, into, =, -> and →. Units are found by any of the spellings that
 /// CUnitNameIndex knows; FROM and TO must be of one type, which decides a name that
-/// several types have. Conversions are the catalogue's own (CUnitMgr::Convert).
+/// several types have. Conversions are the catalogue's own (CUnitMgr::Convert), made
+/// on the units found, so that no lookup grows with the catalogue.
 class CQueryReader {
 public:
     using Closeness = CUnitNameIndex::Closeness;
 
     /// One unit a query may mean, as the catalogue names it, and the query's amount in it.
     struct UnitChoice {
+        int unit;  ///< index in the catalogue
         std::string type;
         std::string name;
         Closeness closeness;

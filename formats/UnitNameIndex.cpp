@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "catalogue/UnitMgr.h"
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr std::size_t kMinPrefixLetters = 3;
+constexpr std::size_t kMaxPrefixKeys = 256;
 // Names longer than this are found when they stand alone, not inside longer text.
 constexpr int kMaxIndexedWords = 12;
 // A suggestion is looked for only among a bounded number of names of the same first letter,
@@ -108,14 +110,26 @@ std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t lim
 
 CUnitNameIndex::CUnitNameIndex(const CUnitMgr& catalogue) : m_catalogue(catalogue) {
     std::unordered_map<std::string_view, int> types;
+    std::unordered_set<std::string_view> namesOfRun;
+    bool firstRun = false;
     m_typeIds.reserve(catalogue.Units().size());
-    for (const CUnit& unit : catalogue.Units()) {
-        m_typeIds.push_back(
-            types.emplace(unit.m_type, static_cast<int>(types.size())).first->second);
-    }
     m_keys.reserve(catalogue.Units().size() * 4);
     for (int unit = 0; unit < catalogue.GetCount(); ++unit) {
-        AddUnit(unit);
+        const CUnit& entry = catalogue.Units()[static_cast<std::size_t>(unit)];
+        const auto [type, added] = types.emplace(entry.m_type, static_cast<int>(types.size()));
+        if (added) {
+            m_runs.push_back({unit, unit});
+            namesOfRun.clear();
+        }
+        m_typeIds.push_back(type->second);
+        CUnitMgr::TypeRun& run = m_runs[static_cast<std::size_t>(type->second)];
+        firstRun = added || (firstRun && run.end == unit);
+        if (firstRun) {
+            run.end = unit + 1;
+            if (namesOfRun.insert(entry.m_name).second) {
+                AddUnit(unit);
+            }
+        }
     }
     // The closest way of writing a name counts when one unit has it twice ("bar (bar)").
     std::sort(m_keys.begin(), m_keys.end(), [](const Key& a, const Key& b) {
@@ -183,14 +197,23 @@ std::vector<CUnitNameIndex::Match> CUnitNameIndex::Find(std::string_view folded)
 }
 
 void CUnitNameIndex::FindByPrefix(std::string_view folded, std::vector<Match>& matches) const {
+    // Units of a type seen so far, or kSeveral; a prefix that many names share names
+    // none, and costs no more to look up than one that few names share.
     constexpr int kSeveral = -1;
-    std::unordered_map<int, int> unitOfType;
+    std::vector<std::pair<int, int>> unitOfType;
     auto key = std::lower_bound(m_keys.begin(), m_keys.end(), folded,
                                 [](const Key& k, std::string_view text) { return k.text < text; });
-    for (; key != m_keys.end() && key->text.starts_with(folded); ++key) {
-        const auto [seen, added] = unitOfType.emplace(TypeId(key->unit), key->unit);
-        if (!added && seen->second != key->unit) {
-            seen->second = kSeveral;
+    for (std::size_t seen = 0; key != m_keys.end() && key->text.starts_with(folded); ++key) {
+        if (++seen > kMaxPrefixKeys) {
+            return;
+        }
+        const int type = TypeId(key->unit);
+        const auto known = std::find_if(unitOfType.begin(), unitOfType.end(),
+                                        [type](const auto& entry) { return entry.first == type; });
+        if (known == unitOfType.end()) {
+            unitOfType.emplace_back(type, key->unit);
+        } else if (known->second != key->unit) {
+            known->second = kSeveral;
         }
     }
     for (const auto& [type, unit] : unitOfType) {

@@ -4,13 +4,15 @@
 #include <string_view>
 #include <vector>
 
-class CUnitMgr;
+#include "catalogue/UnitMgr.h"
 
 /// The ways a person may type the names of a catalogue's units, indexed once so that a
 /// lookup costs a binary search whatever the size of the catalogue. A unit "yard (yd.)" is
 /// found as its whole name, as "yard", "yards", "yd." and "yd"; a unit whose symbol begins
 /// with a degree sign, "Fahrenheit (°F)", also as "F" and "degF"; a currency as its
-/// ISO 4217 code. Keys are folded (see FoldName), so case and accents never matter.
+/// ISO 4217 code. Keys are folded (see FoldName), so case and accents never matter. Only
+/// the units the catalogue's own lookups reach are indexed: those of the first run of a
+/// type, the first of a name.
 class CUnitNameIndex {
 public:
     /// How closely typed text matches a unit; a closer match wins over a looser one.
@@ -39,6 +41,10 @@ public:
     int MaxWords() const { return m_maxWords; }
     /// A number for the type of a unit, equal for units of one type.
     int TypeId(int unit) const { return m_typeIds[static_cast<std::size_t>(unit)]; }
+    /// The run of the type of an indexed unit.
+    CUnitMgr::TypeRun RunOf(int unit) const {
+        return m_runs[static_cast<std::size_t>(TypeId(unit))];
+    }
     const CUnitMgr& Catalogue() const { return m_catalogue; }
 
 private:
@@ -57,5 +63,6 @@ private:
     const CUnitMgr& m_catalogue;
     std::vector<Key> m_keys;  ///< sorted by text, then unit
     std::vector<int> m_typeIds;
+    std::vector<CUnitMgr::TypeRun> m_runs;  ///< by type number: the first run of the type
     int m_maxWords = 1;
 };
