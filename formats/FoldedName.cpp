@@ -1,5 +1,6 @@
 #include "formats/FoldedName.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -26,11 +27,11 @@ bool IsBlank(unsigned char c) {
 
 }  // namespace
 
-std::string FoldName(std::string_view text) {
+std::string FoldName(std::string_view text, std::size_t limit) {
     std::string folded;
-    folded.reserve(text.size());
+    folded.reserve(std::min(text.size(), limit));
     bool blank = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size() && folded.size() <= limit; ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (IsBlank(c)) {
             blank = true;

@@ -1,6 +1,7 @@
 #include "formats/QueryReader.h"
 
 #include <algorithm>
+#include <array>
 
 #include "catalogue/UnitMgr.h"
 #include "formats/FoldedName.h"
@@ -9,6 +10,7 @@ namespace {
 
 constexpr std::string_view kWordSeparators[] = {"in", "to", "as", "into"};
 constexpr std::string_view kSignSeparators[] = {"=", "->", "\u2192"};
+constexpr std::size_t kMaxSeparatorLength = 4;
 // A query is split at most at this many of its separators before it is given up on.
 constexpr std::size_t kMaxSplits = 8;
 // Mixed amounts of more parts than anyone writes ("1 yd 2 ft 3 in") are refused.
@@ -62,13 +64,26 @@ std::string UnitOfType(const std::string& type) {
     return (vowel ? "an " : "a ") + type + " unit";
 }
 
+/// A short word of ASCII letters in lower case, written to buffer; empty for any other
+/// word, which cannot be a separator.
+std::string_view LowerCaseWord(std::string_view word,
+                               std::array<char, kMaxSeparatorLength>& buffer) {
+    if (word.size() > buffer.size() || !std::all_of(word.begin(), word.end(), IsLetter)) {
+        return {};
+    }
+    std::transform(word.begin(), word.end(), buffer.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return {buffer.data(), word.size()};
+}
+
 /// The places the query may be cut, in the order they are tried: the separators that are
 /// never a unit first, left to right; then "in", which is also the inch, right to left,
 /// so that "5 ft 3 in to cm" and "5 in in cm" cut where they mean.
 std::vector<Split> FindSplits(std::string_view query) {
     const auto signAt = [query](std::size_t i) -> std::size_t {
         for (const std::string_view sign : kSignSeparators) {
-            if (query.substr(i).starts_with(sign)) {
+            if (query[i] == sign[0] && query.substr(i).starts_with(sign)) {
                 return sign.size();
             }
         }
@@ -76,6 +91,7 @@ std::vector<Split> FindSplits(std::string_view query) {
     };
     std::vector<Split> splits;
     std::vector<Split> inches;
+    std::array<char, kMaxSeparatorLength> lower{};
     for (std::size_t i = 0; i < query.size();) {
         if (const std::size_t sign = signAt(i); sign > 0) {
             splits.push_back({i, i + sign});
@@ -85,7 +101,7 @@ std::vector<Split> FindSplits(std::string_view query) {
             while (end < query.size() && IsWordCharacter(query[end]) && signAt(end) == 0) {
                 ++end;
             }
-            const std::string word = FoldName(query.substr(i, end - i));
+            const std::string_view word = LowerCaseWord(query.substr(i, end - i), lower);
             if (word == "in") {
                 inches.push_back({i, end});
             } else if (CQueryReader::IsSeparator(word)) {
@@ -181,7 +197,7 @@ CQueryReader::Answer CQueryReader::ReadSplit(std::string_view from, std::string_
     if (!ReadAmounts(from, amounts, parts, answer.message)) {
         return answer;
     }
-    Part target{1.0, to, m_index.Find(FoldName(to))};
+    Part target{1.0, to, m_index.Find(to)};
     if (target.units.empty()) {
         answer.message = UnknownUnit(to);
         return answer;
@@ -319,7 +335,7 @@ bool CQueryReader::ReadUnit(std::string_view text, std::size_t& pos, Part& part,
     std::vector<std::vector<CUnitNameIndex::Match>> found(ends.size());
     std::size_t chosen = ends.size();
     for (std::size_t k = ends.size(); k-- > 0;) {
-        found[k] = m_index.Find(FoldName(text.substr(pos, ends[k] - pos)));
+        found[k] = m_index.Find(text.substr(pos, ends[k] - pos));
         if (!found[k].empty() && found[k].front().closeness != Closeness::kPrefix) {
             chosen = k;
             break;
@@ -436,7 +452,7 @@ const std::string& CQueryReader::Type(int unit) const {
 }
 
 std::string CQueryReader::UnknownUnit(std::string_view typed) const {
-    const std::string suggestion = m_index.Suggest(FoldName(typed));
+    const std::string suggestion = m_index.Suggest(typed);
     return "no unit named " + Quoted(typed) +
            (suggestion.empty() ? "" : "; did you mean '" + suggestion + "'?");
 }

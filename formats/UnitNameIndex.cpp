@@ -172,10 +172,12 @@ void CUnitNameIndex::AddKey(std::string text, int unit, Closeness closeness) {
     }
     const int words = 1 + static_cast<int>(std::count(text.begin(), text.end(), ' '));
     m_maxWords = std::min(std::max(m_maxWords, words), kMaxIndexedWords);
+    m_longestKey = std::max(m_longestKey, text.size());
     m_keys.push_back({std::move(text), unit, closeness});
 }
 
-std::vector<CUnitNameIndex::Match> CUnitNameIndex::Find(std::string_view folded) const {
+std::vector<CUnitNameIndex::Match> CUnitNameIndex::Find(std::string_view typed) const {
+    const std::string folded = FoldName(typed, m_longestKey);
     std::vector<Match> matches;
     auto key = std::lower_bound(m_keys.begin(), m_keys.end(), folded,
                                 [](const Key& k, std::string_view text) { return k.text < text; });
@@ -223,7 +225,8 @@ void CUnitNameIndex::FindByPrefix(std::string_view folded, std::vector<Match>& m
     }
 }
 
-std::string CUnitNameIndex::Suggest(std::string_view folded) const {
+std::string CUnitNameIndex::Suggest(std::string_view typed) const {
+    const std::string folded = FoldName(typed, kMaxSuggestionLength);
     if (folded.empty() || folded.size() > kMaxSuggestionLength) {
         return {};
     }

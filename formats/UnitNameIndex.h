@@ -32,11 +32,11 @@ public:
     /// and stay unchanged while it is used.
     explicit CUnitNameIndex(const CUnitMgr& catalogue);
 
-    /// The units folded text may name, closest first, then in catalogue order.
-    std::vector<Match> Find(std::string_view folded) const;
-    /// The indexed spelling nearest to folded, as the catalogue writes it, when one is at
-    /// most a letter or two away; empty text otherwise.
-    std::string Suggest(std::string_view folded) const;
+    /// The units typed text may name, closest first, then in catalogue order.
+    std::vector<Match> Find(std::string_view typed) const;
+    /// The indexed spelling nearest to typed text, as the catalogue writes it, when one is
+    /// at most a letter or two away; empty text otherwise.
+    std::string Suggest(std::string_view typed) const;
     /// The most words any indexed spelling has, so that a reader knows how far to look.
     int MaxWords() const { return m_maxWords; }
     /// A number for the type of a unit, equal for units of one type.
@@ -65,4 +65,5 @@ private:
     std::vector<int> m_typeIds;
     std::vector<CUnitMgr::TypeRun> m_runs;  ///< by type number: the first run of the type
     int m_maxWords = 1;
+    std::size_t m_longestKey = 0;
 };
