@@ -359,9 +359,14 @@ bool CConvertCommand::ConvertQuery(const std::string& query, std::string& result
         case CQueryReader::Outcome::kConverted:
             result = ConversionText(answer.conversions.front());
             return true;
-        case CQueryReader::Outcome::kUnitOnly:
-            error = "no unit to convert '" + query + "' to: write '" + query + " in UNIT'";
+        case CQueryReader::Outcome::kUnitOnly: {
+            const std::vector<CQueryReader::Conversion> example = m_queries->Conversions(query, 1);
+            error = "no unit to convert '" + query + "' to";
+            if (!example.empty()) {
+                error += "; for example '" + query + " in " + example.front().to + "'";
+            }
             return false;
+        }
         case CQueryReader::Outcome::kAmbiguous:
         case CQueryReader::Outcome::kFailed:
             break;

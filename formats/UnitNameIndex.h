@@ -45,6 +45,7 @@ public:
     CUnitMgr::TypeRun RunOf(int unit) const {
         return m_runs[static_cast<std::size_t>(TypeId(unit))];
     }
+    /// The catalogue the index reads.
     const CUnitMgr& Catalogue() const { return m_catalogue; }
 
 private:
