@@ -189,6 +189,18 @@ TEST(QueryReader, ConversionsOfAUnitAloneGoToTheOtherUnitsOfItsType) {
     EXPECT_TRUE(Reader().Conversions("5 psj", 8).empty());
 }
 
+TEST(QueryReader, SeesOnlyTheUnitsTheCatalogueLookupsReach) {
+    CUnitMgr twice;
+    twice.AddFactoryUnits();
+    twice.AddFactoryUnits();  // a second run of every type, which lookups never reach
+    const CQueryReader reader(twice);
+    const CQueryReader::Answer answer = reader.Read("5 ft in m");
+    ASSERT_EQ(answer.outcome, Outcome::kConverted) << answer.message;
+    EXPECT_EQ(answer.conversions[0].result,
+              twice.Convert(5, "Distance", "foot (ft.)", "meter (m)"));
+    EXPECT_EQ(reader.Conversions("1 hr", 100).size(), 14u);  // the other units of one run
+}
+
 TEST(QueryReader, LongQueriesAnswerWithoutDeepRecursion) {
     const std::string nested = std::string(100000, '(') + "1 m in cm";
     EXPECT_EQ(Reader().Read(nested).message.substr(0, 20), "too many parentheses");
