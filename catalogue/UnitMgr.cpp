@@ -181,11 +181,16 @@ double CUnitMgr::Convert(double value, const std::string& type, const std::strin
     if (toIndex < 0) {
         return 0.0;
     }
+    // One name in one type is one unit: FindUnit gives the first unit of the name.
+    return ConvertAt(value, fromIndex, toIndex);
+}
+
+double CUnitMgr::ConvertAt(double value, int from, int to) const {
     if (from == to) {
         return value;
     }
-    const CUnit& source = m_units[ToSize(fromIndex)];
-    const CUnit& target = m_units[ToSize(toIndex)];
+    const CUnit& source = m_units[ToSize(from)];
+    const CUnit& target = m_units[ToSize(to)];
     // This order, multiplication before division, decides the last bit of every result.
     double result = value - source.m_offset;
     result *= target.m_coefficient;

@@ -69,6 +69,9 @@ public:
     /// 0.0 when either unit is missing; value itself when from and to are the same name.
     double Convert(double value, const std::string& type, const std::string& from,
                    const std::string& to) const;
+    /// value in the unit at index from, converted to the unit at index to exactly as Convert
+    /// does it: value itself when they are one unit. Both indexes must be valid.
+    double ConvertAt(double value, int from, int to) const;
 
     /// Replaces the units with those of the file; header fields are read too. On any
     /// failure the catalogue is left without units and CFileError is thrown.

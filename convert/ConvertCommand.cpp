@@ -1,5 +1,6 @@
 #include "convert/ConvertCommand.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -46,23 +47,23 @@ std::span<const CCommandLine::Option> CConvertCommand::Options() {
         {"help", false},   {"types", false},    {"units", true}, {"batch", false},
         {"file", true},    {"precision", true}, {"raw", false},  {"export", false},
         {"import", true},  {"replace", false},  {"rates", true}, {"backups", false},
-        {"restore", true},
+        {"restore", true}, {"verbose", false},
     };
     return kOptions;
 }
 
 std::span<const CConvertCommand::Command> CConvertCommand::Commands() {
     static constexpr Command kCommands[] = {
-        {"types", {}, &CConvertCommand::RunTypes, false},
-        {"units", {}, &CConvertCommand::RunUnits, false},
-        {"batch", {}, &CConvertCommand::RunBatch, false},
-        {"export", {}, &CConvertCommand::RunExport, false},
-        {"import", {}, &CConvertCommand::RunImport, true},
-        {"rates", {}, &CConvertCommand::RunRates, true},
-        {"backups", {}, &CConvertCommand::RunBackups, false},
+        {"types", {}, &CConvertCommand::RunTypes, false, false},
+        {"units", {}, &CConvertCommand::RunUnits, false, false},
+        {"batch", {}, &CConvertCommand::RunBatch, false, false},
+        {"export", {}, &CConvertCommand::RunExport, false, false},
+        {"import", {}, &CConvertCommand::RunImport, true, false},
+        {"rates", {}, &CConvertCommand::RunRates, true, false},
+        {"backups", {}, &CConvertCommand::RunBackups, false, false},
         // The file in place may be damaged: that is when a backup is wanted.
-        {"restore", {}, &CConvertCommand::RunRestore, false},
-        {"", kConversionOperands, &CConvertCommand::RunConvert, false},
+        {"restore", {}, &CConvertCommand::RunRestore, false, false},
+        {"", kConversionOperands, &CConvertCommand::RunConvert, false, true},
     };
     return kCommands;
 }
@@ -79,13 +80,13 @@ int CConvertCommand::Run() {
     if (command == nullptr || !ReadFormatOptions(error)) {
         return Fail(error);
     }
-    const std::vector<std::string>& operands = m_commandLine.Operands();
-    if (operands.size() < command->operands.size()) {
-        return Fail("missing argument " + std::string(command->operands[operands.size()]) +
-                    " (see --help)");
+    m_operands = m_commandLine.Operands();
+    m_verbose = m_commandLine.Has("verbose");
+    if (command->option == "batch") {
+        TakeShortVerbose();
     }
-    if (operands.size() > command->operands.size()) {
-        return Fail("unexpected argument '" + operands[command->operands.size()] + "'");
+    if (!command->takesQuery && !CheckOperands(*command, error)) {
+        return Fail(error);
     }
     if (m_commandLine.Has("replace") && command->option != "import") {
         return Fail("option --replace goes with --import only");
@@ -96,6 +97,32 @@ int CConvertCommand::Run() {
         return Fail(error);
     }
     return (this->*command->run)();
+}
+
+bool CConvertCommand::CheckOperands(const Command& command, std::string& error) const {
+    if (m_operands.size() < command.operands.size()) {
+        error = "missing argument " + std::string(command.operands[m_operands.size()]) +
+                " (see --help)";
+        return false;
+    }
+    if (m_operands.size() > command.operands.size()) {
+        error = "unexpected argument '" + m_operands[command.operands.size()] + "'";
+        return false;
+    }
+    return true;
+}
+
+bool CConvertCommand::NamesType() const {
+    if (m_operands.size() < 2) {
+        return m_operands.empty();  // so that no words at all ask for a VALUE
+    }
+    return !m_catalogue.FindTypeRun(m_operands[1]).Empty();
+}
+
+void CConvertCommand::TakeShortVerbose() {
+    const auto kept = std::remove(m_operands.begin(), m_operands.end(), "-v");
+    m_verbose = m_verbose || kept != m_operands.end();
+    m_operands.erase(kept, m_operands.end());
 }
 
 const CConvertCommand::Command* CConvertCommand::SelectCommand(std::string& error) const {
@@ -217,10 +244,34 @@ int CConvertCommand::RunUnits() {
 }
 
 int CConvertCommand::RunConvert() {
-    const std::vector<std::string>& operands = m_commandLine.Operands();
-    std::string result;
+    // VALUE TYPE FROM TO as it always was, "-v" a VALUE too, when TYPE names a type.
+    const Command& conversion = Commands().back();
     std::string error;
-    if (!Convert(operands[0], operands[1], operands[2], operands[3], result, error)) {
+    if (!NamesType()) {
+        TakeShortVerbose();
+    }
+    std::string result;
+    if (NamesType()) {
+        if (!CheckOperands(conversion, error) ||
+            !Convert(m_operands[0], m_operands[1], m_operands[2], m_operands[3], result, error)) {
+            return Fail(error);
+        }
+        m_out << result << '\n';
+        return kExitSuccess;
+    }
+    std::string query;
+    for (const std::string& word : m_operands) {
+        query += (query.empty() ? "" : " ") + word;
+    }
+    if (!ConvertQuery(query, result, error)) {
+        // Four words without a separator failed as they always did: for want of the type.
+        const bool oldForm =
+            m_operands.size() == conversion.operands.size() &&
+            std::none_of(m_operands.begin(), m_operands.end(),
+                         [](const std::string& w) { return CQueryReader::IsSeparator(w); });
+        if (oldForm) {
+            Convert(m_operands[0], m_operands[1], m_operands[2], m_operands[3], result, error);
+        }
         return Fail(error);
     }
     m_out << result << '\n';
@@ -236,7 +287,11 @@ int CConvertCommand::RunBatch() {
     std::string error;
     while (lines.Next(line)) {
         SplitAtTabs(line, fields);
-        if (fields.size() != kConversionOperands.size()) {
+        if (fields.size() == 1 && CQueryReader::HasSeparator(line)) {
+            if (ConvertQuery(line, result, error)) {
+                error.clear();
+            }
+        } else if (fields.size() != kConversionOperands.size()) {
             error = "expected VALUE, TYPE, FROM and TO separated by tabs";
             result.clear();
         } else if (Convert(std::string(fields[0]), std::string(fields[1]), std::string(fields[2]),
@@ -267,10 +322,49 @@ bool CConvertCommand::Convert(const std::string& value, const std::string& type,
             return false;
         }
     }
-    const double converted = m_catalogue.Convert(ParseNumber(value), type, from, to);
-    result =
-        m_raw ? DoubleText::Write(converted, kRawDigits) : FormatNumber(converted, m_precision);
+    const double amount = ParseNumber(value);
+    result = ConversionText({type, from, to, amount, m_catalogue.Convert(amount, type, from, to)});
     return true;
+}
+
+bool CConvertCommand::ConvertQuery(const std::string& query, std::string& result,
+                                   std::string& error) {
+    result.clear();
+    if (m_queries == nullptr) {
+        m_queries = std::make_unique<CQueryReader>(m_catalogue);
+    }
+    // The command reads numbers with a point whatever the locale, as it always has.
+    const CQueryReader::Answer answer = m_queries->Read(query);
+    switch (answer.outcome) {
+        case CQueryReader::Outcome::kConverted:
+            result = ConversionText(answer.conversions.front());
+            return true;
+        case CQueryReader::Outcome::kUnitOnly: {
+            const std::vector<CQueryReader::Conversion> example = m_queries->Conversions(query, 1);
+            error = "no unit to convert '" + query + "' to";
+            if (!example.empty()) {
+                error += "; for example '" + query + " in " + example.front().to + "'";
+            }
+            return false;
+        }
+        case CQueryReader::Outcome::kAmbiguous:
+        case CQueryReader::Outcome::kFailed:
+            break;
+    }
+    error = answer.message;
+    return false;
+}
+
+std::string CConvertCommand::ConversionText(const CQueryReader::Conversion& conversion) const {
+    if (!m_verbose) {
+        return NumberText(conversion.result);
+    }
+    return NumberText(conversion.amount) + " " + conversion.from + " = " +
+           NumberText(conversion.result) + " " + conversion.to;
+}
+
+std::string CConvertCommand::NumberText(double value) const {
+    return m_raw ? DoubleText::Write(value, kRawDigits) : FormatNumber(value, m_precision);
 }
 
 int CConvertCommand::RunExport() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "catalogue/UnitMgr.h"
 #include "convert/CommandLine.h"
+#include "formats/QueryReader.h"
 
 /// tarvo-convert: converts values, lists, exports and imports the catalogue and updates
 /// its currencies from the command line, with the catalogue the converter window would
@@ -32,6 +34,7 @@ private:
         std::span<const std::string_view> operands;
         int (CConvertCommand::*run)();
         bool writesCatalogue;  ///< loads strictly and saves the catalogue file
+        bool takesQuery;       ///< a query stands for the operands; run checks them itself
     };
     static std::span<const Command> Commands();
     static std::span<const CCommandLine::Option> Options();
@@ -47,6 +50,12 @@ private:
     int RunBackups();
     int RunRestore();
 
+    /// Whether the operands are as many as the command's; false with error when not.
+    bool CheckOperands(const Command& command, std::string& error) const;
+    /// Whether the operands are VALUE TYPE FROM TO, as a TYPE that names a type says, or none.
+    bool NamesType() const;
+    /// Takes the words "-v" out of the operands, as --verbose.
+    void TakeShortVerbose();
     /// The command the options select, or nullptr (with error set) when they select several.
     const Command* SelectCommand(std::string& error) const;
     /// Reads --precision and --raw; false with error set on a bad precision.
@@ -63,16 +72,25 @@ private:
     /// Converts one value text; false with error naming the unknown type or unit.
     bool Convert(const std::string& value, const std::string& type, const std::string& from,
                  const std::string& to, std::string& result, std::string& error) const;
+    /// Converts one query ("5 psi in bar"); false with the reason in error.
+    bool ConvertQuery(const std::string& query, std::string& result, std::string& error);
+    /// The result as --precision and --raw say, or with --verbose the whole line.
+    std::string ConversionText(const CQueryReader::Conversion& conversion) const;
+    /// A number as --precision and --raw say.
+    std::string NumberText(double value) const;
     /// Prints "tarvo-convert: message" on the error stream and returns kExitFailure.
     int Fail(const std::string& message);
 
     std::vector<std::string> m_args;
+    std::vector<std::string> m_operands;
     std::istream& m_in;
     std::ostream& m_out;
     std::ostream& m_err;
     CCommandLine m_commandLine;
     CUnitMgr m_catalogue;
+    std::unique_ptr<CQueryReader> m_queries;  ///< made for the first query
     std::string m_cataloguePath;
     int m_precision = 3;
     bool m_raw = false;
+    bool m_verbose = false;
 };

@@ -3,8 +3,9 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: tarvo-convert [--file PATH] [--precision N | --raw] VALUE TYPE FROM TO\n"
-    "       tarvo-convert [--file PATH] [--precision N | --raw] --batch\n"
+    "Usage: tarvo-convert [--file PATH] [--precision N | --raw] [-v] VALUE TYPE FROM TO\n"
+    "       tarvo-convert [--file PATH] [--precision N | --raw] [-v] [AMOUNT] FROM in TO\n"
+    "       tarvo-convert [--file PATH] [--precision N | --raw] [-v] --batch\n"
     "       tarvo-convert [--file PATH] --types\n"
     "       tarvo-convert [--file PATH] --units TYPE\n"
     "       tarvo-convert [--file PATH] --export\n"
@@ -17,6 +18,18 @@ constexpr std::string_view kUsage =
     "result as the converter window shows it. Names are UTF-8 and match exactly,\n"
     "letter case included.\n"
     "\n"
+    "The second form is a query, in one word or several:\n"
+    "  tarvo-convert 2 yards to feet          6\n"
+    "  tarvo-convert \"100 F to C\"             37.778\n"
+    "  tarvo-convert -v 5 ft 3 in to cm       63 inch (in.) = 160.02 centimeter (cm)\n"
+    "The separator is in, to, as, into, =, -> or \u2192. Units are found by their\n"
+    "whole name, the name without its symbol, the symbol with or without its dot,\n"
+    "the plural, F, degF or fahrenheit for a temperature, a currency code, or the\n"
+    "first three letters or more when they name one unit of the type; case and\n"
+    "accents do not matter. The type is the one FROM and TO share. AMOUNT (1 when\n"
+    "left out) may be arithmetic, 3*12 or (2+3)/4, or a sum such as 1 hr 30 min.\n"
+    "When the words could be either form, a TYPE that names a type means the first.\n"
+    "\n"
     "Options:\n"
     "  --file PATH    the catalogue file (default Tarvo.Dat in the current directory);\n"
     "                 the factory units are used, silently, when PATH is empty, names\n"
@@ -24,9 +37,12 @@ constexpr std::string_view kUsage =
     "                 never change a file they cannot read\n"
     "  --precision N  decimals shown, 0 to 10 (default 3); trailing zeros are dropped\n"
     "  --raw          print the unrounded result with 17 significant digits\n"
+    "  -v, --verbose  print the whole line: 5 pound per square inch (psi) = 0.345 bar\n"
+    "                 (bar)\n"
     "  --batch        read lines VALUE<TAB>TYPE<TAB>FROM<TAB>TO from standard input and\n"
-    "                 print one result per line; a line that cannot be converted gives\n"
-    "                 an empty output line, its error on standard error, and status 2\n"
+    "                 print one result per line; a line without a tab is a query. A\n"
+    "                 line that cannot be converted gives an empty output line, its\n"
+    "                 error on standard error, and status 2\n"
     "  --types        list the unit types in catalogue order\n"
     "  --units TYPE   list the units of TYPE in catalogue order as NAME<TAB>COEFFICIENT\n"
     "                 <TAB>OFFSET, numbers in the shortest form that reads back exactly\n"
@@ -57,8 +73,8 @@ constexpr std::string_view kUsage =
     "Tarvo writes its catalogue at exit when you changed units in it: import while it\n"
     "is closed, or leave its units alone until you restart it.\n"
     "\n"
-    "Exit status: 0 on success, 2 on a usage error, an unknown type or unit, or a\n"
-    "failed export, import or rate update.\n";
+    "Exit status: 0 on success, 2 on a usage error, an unknown type or unit, an\n"
+    "ambiguous query, or a failed export, import or rate update.\n";
 
 }  // namespace
 

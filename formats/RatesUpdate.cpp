@@ -62,6 +62,15 @@ std::string_view CRatesUpdate::UnitName(std::string_view code) {
     return {};
 }
 
+std::string_view CRatesUpdate::Code(std::string_view unitName) {
+    for (const CurrencyName& currency : kCurrencyNames) {
+        if (currency.unit == unitName) {
+            return currency.code;
+        }
+    }
+    return {};
+}
+
 bool CRatesUpdate::Apply(const std::vector<CCurrencyRate>& rates, CUnitMgr& catalogue,
                          Outcome& outcome, std::string& error) {
     const std::string type(kCurrencyType);

@@ -34,6 +34,8 @@ public:
 
     /// The catalogue's unit name for an ISO 4217 code, or empty text for an unknown code.
     static std::string_view UnitName(std::string_view code);
+    /// The ISO 4217 code of a catalogue unit name, or empty text for a unit without one.
+    static std::string_view Code(std::string_view unitName);
 
     /// Sets each "Currency" unit with a rate to its units per U.S. dollar, rate ÷ dollar
     /// rate, in its place, and adds the missing ones at the end of the type with offset 0.
