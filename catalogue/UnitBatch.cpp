@@ -6,7 +6,6 @@
 #include <iterator>
 #include <utility>
 
-#include "catalogue/HugePages.h"
 #include "catalogue/UnitMgr.h"
 
 std::size_t CUnitBatch::TextHash::operator()(std::string_view text) const noexcept {
@@ -98,7 +97,7 @@ void CUnitBatch::Commit() {
     // Filled front to back into a new array, as one insertion after another would leave
     // the old one: each unit moves once.
     std::vector<CUnit> units;
-    ReserveOnHugePages(units, m_count + m_added.size());
+    units.reserve(m_count + m_added.size());
     const auto place = [&](const TypeRun& run) {
         for (const std::size_t handle : run.added) {
             units.push_back(std::move(m_added[handle - m_count]));
@@ -177,8 +176,8 @@ void CUnitBatch::Grow(TypeRun& run, std::size_t entries) {
     if (2 * entries <= run.slots.size()) {
         return;
     }
-    const HugePageVector<Slot> old = std::exchange(
-        run.slots, HugePageVector<Slot>(std::max<std::size_t>(16, std::bit_ceil(2 * entries))));
+    const std::vector<Slot> old = std::exchange(
+        run.slots, std::vector<Slot>(std::max<std::size_t>(16, std::bit_ceil(2 * entries))));
     const std::size_t mask = run.slots.size() - 1;
     for (const Slot& slot : old) {
         if (slot.handle != kEmpty) {

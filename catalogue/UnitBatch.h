@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/HugePageAllocator.h"
 #include "catalogue/Unit.h"
 
 class CUnitMgr;
@@ -61,7 +60,7 @@ private:
         bool inCatalogue = false;   ///< false for a type this batch created
         bool namesIndexed = false;  ///< its units are in slots (added ones always are)
         std::vector<std::size_t> added;
-        HugePageVector<Slot> slots;  ///< a power of two of them, at most half in use
+        std::vector<Slot> slots;  ///< a power of two of them, at most half in use
         std::size_t slotsUsed = 0;
     };
 
@@ -86,7 +85,7 @@ private:
     CUnitMgr& m_catalogue;
     std::vector<CUnit>& m_catalogueUnits;
     std::size_t m_count;  ///< catalogue units; handles from here on are added units
-    HugePageVector<CUnit> m_added;
+    std::vector<CUnit> m_added;
     std::unordered_map<std::string, TypeRun, TextHash, std::equal_to<>> m_runs;
     std::pair<const std::string, TypeRun>* m_lastRun = nullptr;  ///< the run found last
     std::vector<const TypeRun*> m_createdTypes;                  ///< in the order they were created

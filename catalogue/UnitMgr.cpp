@@ -16,7 +16,6 @@
 #include "catalogue/CatalogueBackups.h"
 #include "catalogue/FactoryUnits.h"
 #include "catalogue/FileError.h"
-#include "catalogue/HugePages.h"
 #include "catalogue/SafeFileWriter.h"
 #include "catalogue/StringList.h"
 #include "catalogue/StringSink.h"
@@ -97,7 +96,6 @@ private:
         // Left uninitialised: read() fills what is used, and zeroing a large buffer first
         // would touch every page twice.
         auto data = std::make_unique_for_overwrite<char[]>(capacity);
-        AdviseHugePages(data.get(), capacity);
         if (m_size != 0) {
             std::memcpy(data.get(), m_data.get(), m_size);
         }
@@ -312,7 +310,7 @@ void CUnitMgr::Serialize(CArchiveReader& archive) {
     try {
         // Each unit is read into place right after it is made, while it is still in cache.
         const std::size_t count = ReadHeader(archive);
-        ReserveOnHugePages(m_units, count);
+        m_units.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {
             m_units.emplace_back().Serialize(archive);
         }

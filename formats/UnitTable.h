@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/HugePageAllocator.h"
 #include "catalogue/Unit.h"
 
 class CUnitMgr;
@@ -61,7 +60,7 @@ public:
 private:
     /// The units in the order to hand them to AddOrUpdateUnit, which puts a new type in
     /// front: types last seen first, so the first type of the table ends up first.
-    HugePageVector<const CUnit*> InsertionOrder() const;
+    std::vector<const CUnit*> InsertionOrder() const;
 
     std::vector<CUnit> m_units;
 };
