@@ -5,7 +5,6 @@
 #include <istream>
 #include <optional>
 #include <ostream>
-#include <unordered_map>
 #include <utility>
 
 #include "catalogue/NumberText.h"
@@ -191,51 +190,24 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
     return badLines;
 }
 
-std::vector<const CUnit*> CUnitTable::InsertionOrder() const {
-    // Each unit's type rank is the place of its type's first line; a counting sort by
-    // rank, last first, keeps the table order within a type.
-    std::unordered_map<std::string_view, std::size_t> typeRank;
-    std::vector<std::size_t> rank;
-    rank.reserve(m_units.size());
-    std::vector<std::size_t> rankStart;
-    for (const CUnit& unit : m_units) {
-        const auto [entry, added] = typeRank.try_emplace(unit.m_type, typeRank.size());
-        if (added) {
-            rankStart.push_back(0);
-        }
-        rank.push_back(entry->second);
-        ++rankStart[entry->second];
-    }
-    std::size_t start = 0;
-    for (auto count = rankStart.rbegin(); count != rankStart.rend(); ++count) {
-        start += std::exchange(*count, start);
-    }
-    std::vector<const CUnit*> order(m_units.size());
-    for (std::size_t i = 0; i < m_units.size(); ++i) {
-        order[rankStart[rank[i]]++] = &m_units[i];
-    }
-    return order;
-}
-
 CUnitTable::MergeCount CUnitTable::MergeInto(CUnitMgr& catalogue) const {
     MergeCount count;
-    CUnitBatch batch(catalogue);
-    batch.Reserve(m_units.size());
-    for (const CUnit* unit : InsertionOrder()) {
-        const int handle = batch.FindUnit(unit->m_type, unit->m_name);
+    CUnitBatch batch(catalogue, CUnitBatch::NewTypes::kInCreationOrder);
+    for (const CUnit& unit : m_units) {
+        const int handle = batch.FindUnit(unit.m_type, unit.m_name);
         if (handle < 0) {
-            batch.AddOrUpdateUnit(*unit);
+            batch.AddOrUpdateUnit(unit);
             ++count.added;
             continue;
         }
         const CUnit& old = batch.Unit(handle);
-        if (SameDouble(old.m_coefficient, unit->m_coefficient) &&
-            SameDouble(old.m_offset, unit->m_offset)) {
+        if (SameDouble(old.m_coefficient, unit.m_coefficient) &&
+            SameDouble(old.m_offset, unit.m_offset)) {
             ++count.unchanged;
             continue;
         }
         // Assignment would take the table's empty time stamp; the unit keeps its own.
-        CUnit update(*unit);
+        CUnit update(unit);
         update.m_reservedTime = old.m_reservedTime;
         batch.AddOrUpdateUnit(update);
         ++count.updated;
@@ -246,10 +218,9 @@ CUnitTable::MergeCount CUnitTable::MergeInto(CUnitMgr& catalogue) const {
 
 void CUnitTable::ReplaceIn(CUnitMgr& catalogue) const {
     catalogue.RemoveAllUnits();
-    CUnitBatch batch(catalogue);
-    batch.Reserve(m_units.size());
-    for (const CUnit* unit : InsertionOrder()) {
-        batch.AddOrUpdateUnit(*unit);
+    CUnitBatch batch(catalogue, CUnitBatch::NewTypes::kInCreationOrder);
+    for (const CUnit& unit : m_units) {
+        batch.AddOrUpdateUnit(unit);
     }
     batch.Commit();
 }

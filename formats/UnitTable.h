@@ -58,9 +58,5 @@ public:
     static std::string Escape(std::string_view name);
 
 private:
-    /// The units in the order to hand them to AddOrUpdateUnit, which puts a new type in
-    /// front: types last seen first, so the first type of the table ends up first.
-    std::vector<const CUnit*> InsertionOrder() const;
-
     std::vector<CUnit> m_units;
 };
