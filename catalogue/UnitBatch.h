@@ -11,10 +11,11 @@
 
 /// Many edits of one catalogue in time that grows linearly with the catalogue and the
 /// edits, where the same calls one by one on CUnitMgr take quadratic time. The result is
-/// exactly what those calls give: the same units in the same order, each keeping the same
-/// fields. Lookups go through one hash index of the units by type and name; added units
-/// wait in the batch and take their places in one pass at Commit. Nothing else may change
-/// the catalogue while the batch lives.
+/// exactly what those calls give, the same units in the same order, each keeping the same
+/// fields, except that created types may be asked to keep the order they were created in.
+/// Lookups go through one hash index of the units by type and name; added units wait in
+/// the batch and take their places in one pass at Commit. Nothing else may change the
+/// catalogue while the batch lives.
 class CUnitBatch {
 public:
     /// Where Commit puts the types the batch created, all in front of the catalogue.
