@@ -3,91 +3,76 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
-#include "catalogue/HugePageAllocator.h"
 #include "catalogue/Unit.h"
-
-class CUnitMgr;
+#include "catalogue/UnitMgr.h"
 
 /// Many edits of one catalogue in time that grows linearly with the catalogue and the
 /// edits, where the same calls one by one on CUnitMgr take quadratic time. The result is
-/// exactly what those calls give: the same units in the same order, each keeping the same
-/// fields. Lookups go through hash indexes, built for a type when it is first asked for;
-/// added units wait in the batch and take their places in one pass at Commit. Nothing
-/// else may change the catalogue while the batch lives.
+/// exactly what those calls give, the same units in the same order, each keeping the same
+/// fields, except that created types may be asked to keep the order they were created in.
+/// Lookups go through one hash index of the units by type and name; added units wait in
+/// the batch and take their places in one pass at Commit. Nothing else may change the
+/// catalogue while the batch lives.
 class CUnitBatch {
 public:
-    /// Starts a batch on catalogue; only its runs of types are indexed now.
-    explicit CUnitBatch(CUnitMgr& catalogue);
+    /// Where Commit puts the types the batch created, all in front of the catalogue.
+    enum class NewTypes {
+        kLastCreatedFirst,  ///< as CUnitMgr::AddOrUpdateUnit, one call after another
+        kInCreationOrder,   ///< as a table lists them
+    };
+
+    /// Starts a batch on catalogue and indexes the first run of each of its types.
+    explicit CUnitBatch(CUnitMgr& catalogue, NewTypes newTypes = NewTypes::kLastCreatedFirst);
     CUnitBatch(const CUnitBatch&) = delete;
     CUnitBatch& operator=(const CUnitBatch&) = delete;
     ~CUnitBatch() = default;
 
     /// The unit CUnitMgr::FindUnit would find after the edits so far, as a handle for
     /// Unit and SetCoefficient, or -1. A handle is not an index into the catalogue.
-    int FindUnit(std::string_view type, std::string_view name);
+    int FindUnit(const std::string& type, const std::string& name) const;
     /// The unit a handle stands for.
     const CUnit& Unit(int handle) const;
     /// Does what CUnitMgr::SetCoefficient does, by handle.
     void SetCoefficient(int handle, double coefficient);
-    /// Makes room for this many added units at once, so that a large batch grows no array
-    /// step by step.
-    void Reserve(std::size_t additions);
     /// Does what CUnitMgr::AddOrUpdateUnit does; an added unit joins the catalogue at Commit.
     bool AddOrUpdateUnit(const CUnit& unit);
     /// Puts the added units in their places. Ends the batch: call nothing else after it.
     void Commit();
 
 private:
-    /// A place in the open-addressed index of a type's units by name. It holds the low
-    /// half of the name's hash, so that growing needs no unit and a lookup reads a unit
-    /// only when the hashes match.
+    /// A place in the index, open-addressed: a handle and the low half of the hash of its
+    /// unit's type and name, so that a lookup reads a unit only when the hashes match and
+    /// growing reads none. With std::unordered_map nodes instead, whose lookups miss the
+    /// cache more often, a replace by a table of a million rows took about twice as long.
     struct Slot {
         std::uint32_t hash = 0;
-        std::uint32_t handle = kEmpty;
-    };
-    static constexpr std::uint32_t kEmpty = ~std::uint32_t{0};
-
-    /// The first run of a type (the only one lookups see), the units added to it and the
-    /// index of both. Each type has an index of its own, small enough to stay in cache
-    /// while the edits of that type go through it.
-    struct TypeRun {
-        std::size_t first = 0;
-        std::size_t last = 0;
-        bool inCatalogue = false;   ///< false for a type this batch created
-        bool namesIndexed = false;  ///< its units are in slots (added ones always are)
-        std::vector<std::size_t> added;
-        HugePageVector<Slot> slots;  ///< a power of two of them, at most half in use
-        std::size_t slotsUsed = 0;
+        int handle = -1;
     };
 
-    /// Hashes a type or name as text, whether held or looked up.
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const noexcept;
+    /// A type's first run in the catalogue (empty at the front for a type the batch
+    /// created, where CUnitMgr puts a new type) and the units added after it.
+    struct Type {
+        CUnitMgr::TypeRun run;
+        std::vector<int> added;
     };
 
-    CUnit& At(std::size_t handle);
-    const CUnit& At(std::size_t handle) const;
-    TypeRun* FindRun(std::string_view type);
-    /// The slot of the unit named name in run, or the empty slot where it would go, which
-    /// can take it without the index growing; hash gets the name's. Indexes the run's
-    /// catalogue units on its first lookup.
-    Slot& Locate(TypeRun& run, std::string_view name, std::uint32_t& hash);
-    /// The slot of the unit named name in run, or the empty slot where it would go.
-    Slot& Probe(TypeRun& run, std::uint32_t hash, std::string_view name);
-    /// Makes the run's index hold this many units at most half full.
-    static void Grow(TypeRun& run, std::size_t entries);
+    CUnit& At(int handle);
+    /// The place in m_slots of the unit (type, name) with that hash, or of the empty slot
+    /// where it would go.
+    std::size_t Locate(std::uint32_t hash, const std::string& type, const std::string& name) const;
+    /// The slot of unit's type and name, found or empty, in an index with room for one
+    /// more; the caller fills an empty one.
+    Slot& Claim(const CUnit& unit);
 
     CUnitMgr& m_catalogue;
-    std::vector<CUnit>& m_catalogueUnits;
-    std::size_t m_count;  ///< catalogue units; handles from here on are added units
-    HugePageVector<CUnit> m_added;
-    std::unordered_map<std::string, TypeRun, TextHash, std::equal_to<>> m_runs;
-    std::pair<const std::string, TypeRun>* m_lastRun = nullptr;  ///< the run found last
-    std::vector<const TypeRun*> m_createdTypes;                  ///< in the order they were created
+    NewTypes m_newTypes;
+    int m_count;  ///< catalogue units; handles from here on are added units
+    std::vector<CUnit> m_added;
+    std::vector<Slot> m_slots = std::vector<Slot>(16);  ///< a power of two, at most half used
+    std::size_t m_used = 0;
+    std::unordered_map<std::string, Type> m_types;
+    std::vector<const Type*> m_grown;  ///< the types with added units, as they got the first
 };

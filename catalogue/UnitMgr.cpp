@@ -14,7 +14,6 @@
 #include "catalogue/FactoryUnits.h"
 #include "catalogue/FileError.h"
 #include "catalogue/GuardedFile.h"
-#include "catalogue/HugePages.h"
 #include "catalogue/SafeFileWriter.h"
 #include "catalogue/StringList.h"
 #include "catalogue/StringSink.h"
@@ -265,7 +264,7 @@ void CUnitMgr::Serialize(CArchiveReader& archive) {
     try {
         // Each unit is read into place right after it is made, while it is still in cache.
         const std::size_t count = ReadHeader(archive);
-        ReserveOnHugePages(m_units, count);
+        m_units.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {
             m_units.emplace_back().Serialize(archive);
         }

@@ -5,11 +5,8 @@
 #include <istream>
 #include <optional>
 #include <ostream>
-#include <unordered_map>
 #include <utility>
 
-#include "catalogue/HugePageAllocator.h"
-#include "catalogue/HugePages.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/TextCodec.h"
 #include "catalogue/UnitBatch.h"
@@ -121,8 +118,8 @@ bool ReadUnit(std::string_view line, std::vector<std::string_view>& fields, CUni
 }
 
 /// All that is left in in, read in blocks that grow with it.
-HugePageVector<char> ReadAll(std::istream& in) {
-    HugePageVector<char> text;
+std::vector<char> ReadAll(std::istream& in) {
+    std::vector<char> text;
     for (std::size_t block = std::size_t{1} << 16; in; block = text.size()) {
         const std::size_t size = text.size();
         text.resize(size + block);
@@ -145,7 +142,7 @@ void CUnitTable::Write(std::ostream& out, const std::vector<CUnit>& units) {
 
 long CUnitTable::Read(std::istream& in, std::vector<Problem>& problems) {
     // Read whole, so that its lines can be counted before the units are made.
-    const HugePageVector<char> text = ReadAll(in);
+    const std::vector<char> text = ReadAll(in);
     return Read(std::string_view(text.data(), text.size()), problems);
 }
 
@@ -160,8 +157,7 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
         ++badLines;
     };
     // At most one unit a line: made in place, in an array that never grows.
-    ReserveOnHugePages(m_units,
-                       static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    m_units.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     std::vector<std::string_view> fields;
     std::string error;
     long number = 0;
@@ -194,51 +190,24 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
     return badLines;
 }
 
-HugePageVector<const CUnit*> CUnitTable::InsertionOrder() const {
-    // Each unit's type rank is the place of its type's first line; a counting sort by
-    // rank, last first, keeps the table order within a type.
-    std::unordered_map<std::string_view, std::size_t> typeRank;
-    HugePageVector<std::size_t> rank;
-    rank.reserve(m_units.size());
-    std::vector<std::size_t> rankStart;
-    for (const CUnit& unit : m_units) {
-        const auto [entry, added] = typeRank.try_emplace(unit.m_type, typeRank.size());
-        if (added) {
-            rankStart.push_back(0);
-        }
-        rank.push_back(entry->second);
-        ++rankStart[entry->second];
-    }
-    std::size_t start = 0;
-    for (auto count = rankStart.rbegin(); count != rankStart.rend(); ++count) {
-        start += std::exchange(*count, start);
-    }
-    HugePageVector<const CUnit*> order(m_units.size());
-    for (std::size_t i = 0; i < m_units.size(); ++i) {
-        order[rankStart[rank[i]]++] = &m_units[i];
-    }
-    return order;
-}
-
 CUnitTable::MergeCount CUnitTable::MergeInto(CUnitMgr& catalogue) const {
     MergeCount count;
-    CUnitBatch batch(catalogue);
-    batch.Reserve(m_units.size());
-    for (const CUnit* unit : InsertionOrder()) {
-        const int handle = batch.FindUnit(unit->m_type, unit->m_name);
+    CUnitBatch batch(catalogue, CUnitBatch::NewTypes::kInCreationOrder);
+    for (const CUnit& unit : m_units) {
+        const int handle = batch.FindUnit(unit.m_type, unit.m_name);
         if (handle < 0) {
-            batch.AddOrUpdateUnit(*unit);
+            batch.AddOrUpdateUnit(unit);
             ++count.added;
             continue;
         }
         const CUnit& old = batch.Unit(handle);
-        if (SameDouble(old.m_coefficient, unit->m_coefficient) &&
-            SameDouble(old.m_offset, unit->m_offset)) {
+        if (SameDouble(old.m_coefficient, unit.m_coefficient) &&
+            SameDouble(old.m_offset, unit.m_offset)) {
             ++count.unchanged;
             continue;
         }
         // Assignment would take the table's empty time stamp; the unit keeps its own.
-        CUnit update(*unit);
+        CUnit update(unit);
         update.m_reservedTime = old.m_reservedTime;
         batch.AddOrUpdateUnit(update);
         ++count.updated;
@@ -249,10 +218,9 @@ CUnitTable::MergeCount CUnitTable::MergeInto(CUnitMgr& catalogue) const {
 
 void CUnitTable::ReplaceIn(CUnitMgr& catalogue) const {
     catalogue.RemoveAllUnits();
-    CUnitBatch batch(catalogue);
-    batch.Reserve(m_units.size());
-    for (const CUnit* unit : InsertionOrder()) {
-        batch.AddOrUpdateUnit(*unit);
+    CUnitBatch batch(catalogue, CUnitBatch::NewTypes::kInCreationOrder);
+    for (const CUnit& unit : m_units) {
+        batch.AddOrUpdateUnit(unit);
     }
     batch.Commit();
 }

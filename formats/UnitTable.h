@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/HugePageAllocator.h"
 #include "catalogue/Unit.h"
 
 class CUnitMgr;
@@ -64,9 +63,5 @@ public:
     static std::string Escape(std::string_view name);
 
 private:
-    /// The units in the order to hand them to AddOrUpdateUnit, which puts a new type in
-    /// front: types last seen first, so the first type of the table ends up first.
-    HugePageVector<const CUnit*> InsertionOrder() const;
-
     std::vector<CUnit> m_units;
 };
