@@ -10,6 +10,7 @@
 #include "ui/DlgOptions.h"
 #include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
+#include "ui/DlgUnitSets.h"
 
 namespace {
 
@@ -36,7 +37,8 @@ QString SpokenName(const QWidget& window, const char* objectName) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-/// One of the program's windows by a short name: main, solver, help, about, rates or options.
+/// One of the program's windows by a short name: main, solver, help, about, rates, unit sets
+/// or options.
 std::unique_ptr<QDialog> MakeWindow(const QString& name, CFakeApp& app) {
     if (name == QLatin1String("main")) {
         return std::make_unique<CDlgMain>(app);
@@ -53,12 +55,15 @@ std::unique_ptr<QDialog> MakeWindow(const QString& name, CFakeApp& app) {
     if (name == QLatin1String("rates")) {
         return std::make_unique<CDlgRates>(app.m_catalogue, QUrl("http://127.0.0.1:1/"));
     }
+    if (name == QLatin1String("unit sets")) {
+        return std::make_unique<CDlgUnitSets>(app.m_catalogue, app.m_unitSetFolder);
+    }
     return std::make_unique<CDlgOptions>(nullptr, app);
 }
 
 void AddEveryWindow() {
     QTest::addColumn<QString>("window");
-    for (const char* name : {"main", "solver", "help", "about", "rates", "options"}) {
+    for (const char* name : {"main", "solver", "help", "about", "rates", "unit sets", "options"}) {
         QTest::newRow(name) << QString::fromLatin1(name);
     }
 }

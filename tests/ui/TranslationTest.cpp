@@ -21,6 +21,7 @@
 #include "ui/DlgOptionsGeneral.h"
 #include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
+#include "ui/DlgUnitSets.h"
 #include "ui/MessageBox.h"
 #include "ui/TextResource.h"
 #include "ui/Translation.h"
@@ -98,6 +99,8 @@ Texts EveryWindowsTexts() {
         CDlgRates rates(app.m_catalogue, QUrl(QStringLiteral("http://127.0.0.1:9/daily.xml")),
                         &main);
         texts.insert(ShownTexts([&] { rates.exec(); }));
+        CDlgUnitSets sets(app.m_catalogue, app.m_unitSetFolder, &main);
+        texts.insert(ShownTexts([&] { sets.exec(); }));
     }
     texts.insert(ShownTexts([] { CDlgHelp::RunHelpCommand(); }));
     texts.insert(ShownTexts([] { CDlgAbout::RunAboutCommand(65542); }));
