@@ -95,6 +95,10 @@ CDlgUnitSets::CDlgUnitSets(const CUnitMgr& catalogue, const QString& folder, QWi
             m_sets.push_back(std::move(set));
         }
     }
+    // By title as read, not by file name, where "data-rate" comes before "data".
+    std::stable_sort(m_sets.begin(), m_sets.end(), [](const CUnitSet& a, const CUnitSet& b) {
+        return Title(a).localeAwareCompare(Title(b)) < 0;
+    });
     m_ui->noSetsLabel->setVisible(m_sets.empty());
     for (const CUnitSet& set : m_sets) {
         AddBox(set, set.IsIn(catalogue));

@@ -16,8 +16,8 @@ class DlgUnitSets;
 }
 
 /// "Unit Sets", opened from the Units page: a check box for every unit set of a folder with
-/// its title and unit count. A set the catalogue already holds whole is marked so and cannot
-/// be checked. The dialog only chooses; the page merges the sets chosen.
+/// its title and unit count, sorted by title. A set the catalogue already holds whole is marked so
+/// and cannot be checked. The dialog only chooses; the page merges the sets chosen.
 class CDlgUnitSets : public QDialog {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLayout>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -206,6 +207,10 @@ private slots:
         QCOMPARE(NamedChild<QCheckBox>(dialog, "force")->text(), "Force (14 units)");
         QCOMPARE(NamedChild<QCheckBox>(dialog, "temperature-difference")->text(),
                  "Temperature difference (5 units)");
+        // Sorted by title: a file name sorts "data-rate" before "data".
+        const QLayout* layout = boxes.front()->parentWidget()->layout();
+        QVERIFY(layout->indexOf(NamedChild<QCheckBox>(dialog, "data")) <
+                layout->indexOf(NamedChild<QCheckBox>(dialog, "data-rate")));
         static const QRegularExpression kText(R"(^[A-Z][a-z ]+ \(\d+ units(, all added)?\)$)");
         for (const QCheckBox* box : boxes) {
             QVERIFY2(kText.match(box->text()).hasMatch(), qPrintable(box->text()));
