@@ -7,10 +7,9 @@
 #include <QDialogButtonBox>
 #include <QLayout>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
-#include <functional>
+#include <vector>
 
 #include "tests/support/ScratchDir.h"
 #include "tests/support/WindowTestSupport.h"
@@ -22,51 +21,44 @@
 
 namespace {
 
-const std::string kHeader = "type\tunit\tcoefficient\toffset\n";
-
 /// A folder of small sets: Force (newton base), Glow (a type no title is known for) and
 /// Distance, whose two units the factory catalogue has already; a broken file besides.
-class CSetFolder {
-public:
+struct CSetFolder {
     CSetFolder() {
-        m_dir.Write("force.tsv", kHeader +
-                                     "Force\tnewton (N)\t1\t0\n"
-                                     "Force\tkilonewton (kN)\t0.001\t0\n"
-                                     "Force\tdyne (dyn)\t100000\t0\n");
-        m_dir.Write("glow.tsv", kHeader + "Glow\tglim\t1\t0\nGlow\tglam\t4\t0\n");
-        m_dir.Write("distance.tsv",
-                    kHeader + "Distance\tinch (in.)\t1\t0\nDistance\tmillimeter (mm)\t25.4\t0\n");
-        m_dir.Write("broken.tsv", kHeader + "Glow\tglum\tnone\t0\n");
+        const std::string header = "type\tunit\tcoefficient\toffset\n";
+        dir.Write("force.tsv", header +
+                                   "Force\tnewton (N)\t1\t0\nForce\tkilonewton (kN)\t0.001\t0\n"
+                                   "Force\tdyne (dyn)\t100000\t0\n");
+        dir.Write("glow.tsv", header + "Glow\tglim\t1\t0\nGlow\tglam\t4\t0\n");
+        dir.Write("distance.tsv",
+                  header + "Distance\tinch (in.)\t1\t0\nDistance\tmillimeter (mm)\t25.4\t0\n");
+        dir.Write("broken.tsv", header + "Glow\tglum\tnone\t0\n");
     }
-    QString Path() const { return QString::fromStdString(m_dir.Path().string()); }
+    QString Path() const { return QString::fromStdString(dir.Path().string()); }
 
-private:
-    CScratchDir m_dir;
+    CScratchDir dir;
 };
 
-/// Checks the boxes of the sets named, by file stem, and presses Add.
-void AddSets(QWidget& dialog, const QStringList& stems) {
-    for (const QString& stem : stems) {
-        NamedChild<QCheckBox>(dialog, stem.toLatin1().constData())->setChecked(true);
-    }
-    NamedChild<QPushButton>(dialog, "addButton")->click();
-}
-
-/// Presses Unit Sets... on the sheet's Units page and adds the sets named; the boxes that
-/// follow are answered in advance.
+/// Presses Unit Sets... on the sheet's Units page, checks the sets named by file stem and
+/// presses Add; the boxes that follow are answered in advance.
 void AddThroughThePage(const CDlgOptions& sheet, const QStringList& stems) {
     CMessageBox::SetNextAnswer(QMessageBox::Ok);
     CMessageBox::SetNextAnswer(QMessageBox::Ok);
-    const CModalGuard guard([&stems](QWidget& modal) { AddSets(modal, stems); });
+    const CModalGuard guard([&stems](QWidget& dialog) {
+        for (const QString& stem : stems) {
+            NamedChild<QCheckBox>(dialog, stem.toLatin1().constData())->setChecked(true);
+        }
+        NamedChild<QPushButton>(dialog, "addButton")->click();
+    });
     NamedChild<QPushButton>(sheet, "unitSetsButton")->click();
     QCOMPARE(guard.Handed(), QStringList{"CDlgUnitSets"});
 }
 
-using Edit = std::function<void(CUnitMgr&)>;
+using Units = std::vector<CUnit>;
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(Units)
 
 class DlgUnitSetsTest : public QObject {
     Q_OBJECT
@@ -76,72 +68,54 @@ private slots:
     void cleanup() { VerifyNoWindowLeft(); }
 
     void addJoinsTheWorkingCatalogue_data() {
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<QStringList>("checked");
+        QTest::addColumn<Units>("before");  // the user's own Force units
         QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("probeType");
-        QTest::addColumn<QString>("probeUnit");
-        QTest::addColumn<double>("coefficient");
-        const Edit none = [](CUnitMgr&) {};
-        QTest::newRow("new type") << none << QStringList{"glow"}
-                                  << QStringList{"Added 2 units and updated 0 units from 1 unit "
-                                                 "sets."}
-                                  << "Glow"
-                                  << "glam" << 4.0;
-        QTest::newRow("two sets") << none << QStringList{"force", "glow"}
+        QTest::addColumn<double>("dyne");  // its coefficient after; -1 for none
+        QTest::newRow("two sets") << Units{}
                                   << QStringList{"Added 5 units and updated 0 units from 2 unit "
                                                  "sets."}
-                                  << "Force"
-                                  << "dyne (dyn)" << 100000.0;
+                                  << 1e5;
         // The user made kilonewton the base of Force: the set's units follow it.
-        QTest::newRow("rescaled") << Edit([](CUnitMgr& units) {
-            units.AddOrUpdateUnit(CUnit("Force", "kilonewton (kN)", 1, 0));
-            units.AddOrUpdateUnit(CUnit("Force", "newton (N)", 1000, 0));
-            units.AddOrUpdateUnit(CUnit("Force", "dyne (dyn)", 5, 0));
-        }) << QStringList{"force"}
-                                  << QStringList{"Added 0 units and updated 1 units from 1 unit "
+        QTest::newRow("rescaled") << Units{{"Force", "kilonewton (kN)", 1, 0},
+                                           {"Force", "newton (N)", 1000, 0},
+                                           {"Force", "dyne (dyn)", 5, 0}}
+                                  << QStringList{"Added 2 units and updated 1 units from 2 unit "
                                                  "sets."}
-                                  << "Force"
-                                  << "dyne (dyn)" << 1e8;
+                                  << 1e8;
         QTest::newRow("base missing")
-            << Edit([](CUnitMgr& units) {
-                   units.AddOrUpdateUnit(CUnit("Force", "pound-force (lbf)", 1, 0));
-               })
-            << QStringList{"force", "glow"}
+            << Units{{"Force", "pound-force (lbf)", 1, 0}}
             << QStringList{"Added 2 units and updated 0 units from 1 unit sets.",
                            "The unit set Force was not added: the type 'Force' has no unit "
                            "'newton (N)', which the set's units are measured against."}
-            << "Force"
-            << "dyne (dyn)" << -1.0;
+            << -1.0;
     }
 
     void addJoinsTheWorkingCatalogue() {
-        QFETCH(Edit, edit);
-        QFETCH(QStringList, checked);
+        QFETCH(Units, before);
         QFETCH(QStringList, messages);
-        QFETCH(QString, probeType);
-        QFETCH(QString, probeUnit);
-        QFETCH(double, coefficient);
+        QFETCH(double, dyne);
         const CSetFolder folder;
         CFakeApp app;
         app.m_unitSetFolder = folder.Path();
-        edit(app.m_catalogue);
-        const std::string before = app.m_catalogue.SaveToBytes();
+        for (const CUnit& unit : before) {
+            app.m_catalogue.AddOrUpdateUnit(unit);
+        }
+        const std::string saved = app.m_catalogue.SaveToBytes();
         CDlgOptions sheet(nullptr, app);
         sheet.findChild<QTabWidget*>()->setCurrentIndex(1);
         ShowActive(&sheet);
         auto* type = NamedChild<QComboBox>(sheet, "typeBox");
         TypeInto(type->lineEdit(), "Distance");
-        AddThroughThePage(sheet, checked);
+        AddThroughThePage(sheet, {"force", "glow"});
 
         QCOMPARE(CMessageBox::TakeShownTexts(), messages);
         const CUnitMgr& working = sheet.Units().WorkingCatalogue();
-        const int probe = working.FindUnit(probeType.toStdString(), probeUnit.toStdString());
-        QCOMPARE(probe >= 0 ? working.GetUnit(probe).m_coefficient : -1.0, coefficient);
+        const int index = working.FindUnit("Force", "dyne (dyn)");
+        QCOMPARE(index >= 0 ? working.GetUnit(index).m_coefficient : -1.0, dyne);
         // The page shows the catalogue afresh, as after Import.
-        QVERIFY(type->findText(probeType) >= 0);
+        QVERIFY(type->findText("Glow") >= 0);
         QCOMPARE(type->currentText(), QString());
-        QCOMPARE(app.m_catalogue.SaveToBytes(), before);
+        QCOMPARE(app.m_catalogue.SaveToBytes(), saved);
         sheet.close();
     }
 
@@ -155,7 +129,6 @@ private slots:
         QCOMPARE(distance->text(), "Distance (2 units, all added)");
         QVERIFY(!distance->isEnabled() && !distance->isChecked());
         QCOMPARE(glow->text(), "Glow (2 units)");
-        QVERIFY(glow->isEnabled());
         // Only the readable sets are listed.
         QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 3);
         QVERIFY(!add->isEnabled());
@@ -199,22 +172,18 @@ private slots:
         main.reject();
     }
 
-    void shippedSetsAreListedWithTheirTitles() {
+    void shippedSetsAreListedByTitle() {
         CFakeApp app;
         CDlgUnitSets dialog(app.m_catalogue, app.m_unitSetFolder);
-        const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
-        QCOMPARE(boxes.size(), 50);
-        QCOMPARE(NamedChild<QCheckBox>(dialog, "force")->text(), "Force (14 units)");
-        QCOMPARE(NamedChild<QCheckBox>(dialog, "temperature-difference")->text(),
-                 "Temperature difference (5 units)");
-        // Sorted by title: a file name sorts "data-rate" before "data".
-        const QLayout* layout = boxes.front()->parentWidget()->layout();
-        QVERIFY(layout->indexOf(NamedChild<QCheckBox>(dialog, "data")) <
-                layout->indexOf(NamedChild<QCheckBox>(dialog, "data-rate")));
-        static const QRegularExpression kText(R"(^[A-Z][a-z ]+ \(\d+ units(, all added)?\)$)");
-        for (const QCheckBox* box : boxes) {
-            QVERIFY2(kText.match(box->text()).hasMatch(), qPrintable(box->text()));
-        }
+        QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 50);
+        const auto box = [&dialog](const char* stem) {
+            return NamedChild<QCheckBox>(dialog, stem);
+        };
+        QCOMPARE(box("force")->text(), "Force (14 units)");
+        QCOMPARE(box("temperature-difference")->text(), "Temperature difference (5 units)");
+        // By title: a file name sorts "data-rate" before "data".
+        const QLayout* list = box("data")->parentWidget()->layout();
+        QVERIFY(list->indexOf(box("data")) < list->indexOf(box("data-rate")));
     }
 };
 
