@@ -47,7 +47,9 @@ EXPECTED_NAMES = {
         "Defaults",
         "Import units",
         "Export units",
+        "Unit sets",
     ],
+    "Unit Sets": ["Force (14 units)", "Add", "Cancel"],
     "Tarvo Help": ["Close", "Help text"],
 }
 
@@ -114,6 +116,15 @@ def main():
     results.append(check_window(app, "Tarvo"))
     results.append(check_dialog(app, "DAVORU Units Solver", ["F10", "d"]))
     results.append(check_dialog(app, "Options", ["F10", "o"]))
+    # Unit Sets opens from the Units page of the Options sheet.
+    keys("Tarvo", "F10", "o")
+    wait_for("the window 'Options'", lambda: find_window(app, "Options"))
+    keys("Options", "ctrl+Tab", "alt+s")
+    results.append(check_window(app, "Unit Sets"))
+    keys("Unit Sets", "Escape")
+    wait_closed(app, "Unit Sets")
+    keys("Options", "Escape")
+    wait_closed(app, "Options")
     results.append(check_dialog(app, "Tarvo Help", ["F1"]))
     keys("Tarvo", "Escape")
     problems = [problem for found, _ in results for problem in found]

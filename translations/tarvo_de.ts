@@ -175,6 +175,14 @@ Ihre Einheiten bleiben unverändert.</translation>
         <source>%1 more bad lines.</source>
         <translation>%1 weitere fehlerhafte Zeilen.</translation>
     </message>
+    <message>
+        <source>The unit set %1 was not added: %2.</source>
+        <translation>Der Einheitensatz %1 wurde nicht hinzugefügt: %2.</translation>
+    </message>
+    <message>
+        <source>Added %1 units and updated %2 units from %3 unit sets.</source>
+        <translation>Aus %3 Einheitensätzen wurden %1 Einheiten hinzugefügt und %2 Einheiten aktualisiert.</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>
@@ -233,6 +241,225 @@ Ihre Einheiten bleiben unverändert.</translation>
     <message>
         <source>Nothing was changed.</source>
         <translation>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe or a device, not a rates file.</source>
+        <translation>%1 ist eine Pipe oder ein Gerät, keine Kursdatei.</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgUnitSets</name>
+    <message>
+        <source>Absorbed dose</source>
+        <translation>Energiedosis</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Beschleunigung</translation>
+    </message>
+    <message>
+        <source>Amount of substance</source>
+        <translation>Stoffmenge</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Elektrische Kapazität</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Hohlmaß</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datenmenge</translation>
+    </message>
+    <message>
+        <source>Data rate</source>
+        <translation>Datenrate</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Dose equivalent</source>
+        <translation>Äquivalentdosis</translation>
+    </message>
+    <message>
+        <source>Dynamic viscosity</source>
+        <translation>Dynamische Viskosität</translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation>Elektrische Ladung</translation>
+    </message>
+    <message>
+        <source>Electric current</source>
+        <translation>Elektrische Stromstärke</translation>
+    </message>
+    <message>
+        <source>Electrical conductance</source>
+        <translation>Elektrischer Leitwert</translation>
+    </message>
+    <message>
+        <source>Electrical resistance</source>
+        <translation>Elektrischer Widerstand</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Kraft</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Fuel consumption</source>
+        <translation>Kraftstoffverbrauch</translation>
+    </message>
+    <message>
+        <source>Fuel economy</source>
+        <translation>Reichweite je Kraftstoffmenge</translation>
+    </message>
+    <message>
+        <source>Grammage</source>
+        <translation>Grammatur</translation>
+    </message>
+    <message>
+        <source>Heat flux density</source>
+        <translation>Wärmestromdichte</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>Beleuchtungsstärke</translation>
+    </message>
+    <message>
+        <source>Inductance</source>
+        <translation>Induktivität</translation>
+    </message>
+    <message>
+        <source>Kinematic viscosity</source>
+        <translation>Kinematische Viskosität</translation>
+    </message>
+    <message>
+        <source>Linear density</source>
+        <translation>Längenbezogene Masse</translation>
+    </message>
+    <message>
+        <source>Luminance</source>
+        <translation>Leuchtdichte</translation>
+    </message>
+    <message>
+        <source>Magnetic flux</source>
+        <translation>Magnetischer Fluss</translation>
+    </message>
+    <message>
+        <source>Magnetic flux density</source>
+        <translation>Magnetische Flussdichte</translation>
+    </message>
+    <message>
+        <source>Mass flow</source>
+        <translation>Massenstrom</translation>
+    </message>
+    <message>
+        <source>Molar concentration</source>
+        <translation>Stoffmengenkonzentration</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Radioactivity</source>
+        <translation>Radioaktivität</translation>
+    </message>
+    <message>
+        <source>Rotational speed</source>
+        <translation>Drehzahl</translation>
+    </message>
+    <message>
+        <source>Specific energy</source>
+        <translation>Spezifische Energie</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity</source>
+        <translation>Spezifische Wärmekapazität</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>Surface tension</source>
+        <translation>Oberflächenspannung</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Temperaturdifferenz</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>Wärmeleitfähigkeit</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Elektrische Spannung</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Volume flow</source>
+        <translation>Volumenstrom</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 (%2 units, all added)</source>
+        <translation>%1 (%2 Einheiten, alle hinzugefügt)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 units)</source>
+        <translation>%1 (%2 Einheiten)</translation>
     </message>
 </context>
 <context>
@@ -497,6 +724,18 @@ Ihre Einheiten bleiben unverändert.</translation>
         <source>&amp;Export...</source>
         <translation>E&amp;xportieren...</translation>
     </message>
+    <message>
+        <source>Add the units of the unit sets that come with the program, one type to a set</source>
+        <translation>Fügt die Einheiten der Einheitensätze hinzu, die das Programm mitbringt, einen Typ je Satz</translation>
+    </message>
+    <message>
+        <source>Unit sets</source>
+        <translation>Einheitensätze</translation>
+    </message>
+    <message>
+        <source>Unit &amp;Sets...</source>
+        <translation>Einheite&amp;nsätze...</translation>
+    </message>
 </context>
 <context>
     <name>DlgRates</name>
@@ -594,6 +833,25 @@ Ihre Einheiten bleiben unverändert.</translation>
         <translation>Beispiel:
      F: Wenn 1 Yard (A) &lt;=&gt; 3 Fuß (B) und 1 Fuß &lt;=&gt; 12 Zoll (C), wie viele Zoll sind dann 2 Yards?
      A: 2 Yards sind 72 Zoll.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgUnitSets</name>
+    <message>
+        <source>Unit Sets</source>
+        <translation>Einheitensätze</translation>
+    </message>
+    <message>
+        <source>Check the unit sets to add to your units:</source>
+        <translation>Kreuzen Sie die Einheitensätze an, die Ihren Einheiten hinzugefügt werden sollen:</translation>
+    </message>
+    <message>
+        <source>Unit sets</source>
+        <translation>Einheitensätze</translation>
+    </message>
+    <message>
+        <source>No unit sets are installed.</source>
+        <translation>Es sind keine Einheitensätze installiert.</translation>
     </message>
 </context>
 </TS>

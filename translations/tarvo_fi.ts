@@ -175,6 +175,14 @@ Yksikkösi ovat ennallaan.</translation>
         <source>%1 more bad lines.</source>
         <translation>Lisäksi %1 virheellistä riviä.</translation>
     </message>
+    <message>
+        <source>The unit set %1 was not added: %2.</source>
+        <translation>Yksikkösarjaa %1 ei lisätty: %2.</translation>
+    </message>
+    <message>
+        <source>Added %1 units and updated %2 units from %3 unit sets.</source>
+        <translation>%3 yksikkösarjasta lisättiin %1 yksikköä ja päivitettiin %2 yksikköä.</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>
@@ -233,6 +241,225 @@ Yksikkösi ovat ennallaan.</translation>
     <message>
         <source>Nothing was changed.</source>
         <translation>Mitään ei muutettu.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe or a device, not a rates file.</source>
+        <translation>%1 on putki tai laite eikä kurssitiedosto.</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgUnitSets</name>
+    <message>
+        <source>Absorbed dose</source>
+        <translation>Absorboitunut annos</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Kiihtyvyys</translation>
+    </message>
+    <message>
+        <source>Amount of substance</source>
+        <translation>Ainemäärä</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Kulma</translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation>Kapasitanssi</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Vetomitta</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Tietomäärä</translation>
+    </message>
+    <message>
+        <source>Data rate</source>
+        <translation>Tiedonsiirtonopeus</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Tiheys</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Etäisyys</translation>
+    </message>
+    <message>
+        <source>Dose equivalent</source>
+        <translation>Annosekvivalentti</translation>
+    </message>
+    <message>
+        <source>Dynamic viscosity</source>
+        <translation>Dynaaminen viskositeetti</translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation>Sähkövaraus</translation>
+    </message>
+    <message>
+        <source>Electric current</source>
+        <translation>Sähkövirta</translation>
+    </message>
+    <message>
+        <source>Electrical conductance</source>
+        <translation>Konduktanssi</translation>
+    </message>
+    <message>
+        <source>Electrical resistance</source>
+        <translation>Sähkövastus</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energia</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Voima</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Taajuus</translation>
+    </message>
+    <message>
+        <source>Fuel consumption</source>
+        <translation>Polttoaineenkulutus</translation>
+    </message>
+    <message>
+        <source>Fuel economy</source>
+        <translation>Ajomatka polttoainemäärää kohden</translation>
+    </message>
+    <message>
+        <source>Grammage</source>
+        <translation>Neliömassa</translation>
+    </message>
+    <message>
+        <source>Heat flux density</source>
+        <translation>Lämpövuon tiheys</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>Valaistusvoimakkuus</translation>
+    </message>
+    <message>
+        <source>Inductance</source>
+        <translation>Induktanssi</translation>
+    </message>
+    <message>
+        <source>Kinematic viscosity</source>
+        <translation>Kinemaattinen viskositeetti</translation>
+    </message>
+    <message>
+        <source>Linear density</source>
+        <translation>Pituusmassa</translation>
+    </message>
+    <message>
+        <source>Luminance</source>
+        <translation>Luminanssi</translation>
+    </message>
+    <message>
+        <source>Magnetic flux</source>
+        <translation>Magneettivuo</translation>
+    </message>
+    <message>
+        <source>Magnetic flux density</source>
+        <translation>Magneettivuon tiheys</translation>
+    </message>
+    <message>
+        <source>Mass flow</source>
+        <translation>Massavirta</translation>
+    </message>
+    <message>
+        <source>Molar concentration</source>
+        <translation>Moolikonsentraatio</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Teho</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Paine</translation>
+    </message>
+    <message>
+        <source>Radioactivity</source>
+        <translation>Radioaktiivisuus</translation>
+    </message>
+    <message>
+        <source>Rotational speed</source>
+        <translation>Pyörimisnopeus</translation>
+    </message>
+    <message>
+        <source>Specific energy</source>
+        <translation>Ominaisenergia</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity</source>
+        <translation>Ominaislämpökapasiteetti</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Nopeus</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation>Pinta-ala</translation>
+    </message>
+    <message>
+        <source>Surface tension</source>
+        <translation>Pintajännitys</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Lämpötila</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Lämpötilaero</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>Lämmönjohtavuus</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Aika</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Vääntömomentti</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Jännite</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Tilavuus</translation>
+    </message>
+    <message>
+        <source>Volume flow</source>
+        <translation>Tilavuusvirta</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Paino</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Lisää</translation>
+    </message>
+    <message>
+        <source>%1 (%2 units, all added)</source>
+        <translation>%1 (%2 yksikköä, kaikki lisätty)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 units)</source>
+        <translation>%1 (%2 yksikköä)</translation>
     </message>
 </context>
 <context>
@@ -497,6 +724,18 @@ Yksikkösi ovat ennallaan.</translation>
         <source>&amp;Export...</source>
         <translation>&amp;Vie...</translation>
     </message>
+    <message>
+        <source>Add the units of the unit sets that come with the program, one type to a set</source>
+        <translation>Lisää ohjelman mukana tulevien yksikkösarjojen yksiköt, yksi tyyppi sarjaa kohden</translation>
+    </message>
+    <message>
+        <source>Unit sets</source>
+        <translation>Yksikkösarjat</translation>
+    </message>
+    <message>
+        <source>Unit &amp;Sets...</source>
+        <translation>Yksikkösa&amp;rjat...</translation>
+    </message>
 </context>
 <context>
     <name>DlgRates</name>
@@ -594,6 +833,25 @@ Yksikkösi ovat ennallaan.</translation>
         <translation>Esimerkki:
      K: Kun 1 jaardi (A) &lt;=&gt; 3 jalkaa (B) ja 1 jalka &lt;=&gt; 12 tuumaa (C), montako tuumaa on 2 jaardissa?
      V: 2 jaardissa on 72 tuumaa.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgUnitSets</name>
+    <message>
+        <source>Unit Sets</source>
+        <translation>Yksikkösarjat</translation>
+    </message>
+    <message>
+        <source>Check the unit sets to add to your units:</source>
+        <translation>Valitse yksikkösarjat, jotka lisätään yksiköihisi:</translation>
+    </message>
+    <message>
+        <source>Unit sets</source>
+        <translation>Yksikkösarjat</translation>
+    </message>
+    <message>
+        <source>No unit sets are installed.</source>
+        <translation>Yksikkösarjoja ei ole asennettu.</translation>
     </message>
 </context>
 </TS>

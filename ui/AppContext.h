@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class CUnitMgr;
 class CWorkspaceSettings;
 
@@ -16,4 +18,7 @@ public:
     virtual void OnHelp() = 0;
     /// The About command: opens the About box over the window in use.
     virtual void OnAbout() = 0;
+    /// The folder of the unit sets that come with the program: installed beside it, or the
+    /// source tree's when it runs from its build tree; empty when there is none.
+    virtual QString UnitSetFolder() const;
 };

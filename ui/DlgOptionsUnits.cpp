@@ -1,7 +1,6 @@
 #include "ui/DlgOptionsUnits.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,9 +15,9 @@
 #include "ui/AppContext.h"
 #include "ui/ComboStringList.h"
 #include "ui/DataExchange.h"
+#include "ui/DlgUnitSets.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBox.h"
-#include "ui/ProgramFiles.h"
 #include "ui_DlgOptionsUnits.h"
 
 namespace {
@@ -85,12 +84,6 @@ QString TableFilter() {
            CDlgOptionsUnits::tr("All files (*)");
 }
 
-/// Where Import starts: the unit sets, or the home folder when there are none.
-QString ImportFolder() {
-    const QString sets = CProgramFiles::UnitSetFolder();
-    return sets.isEmpty() ? QDir::homePath() : sets;
-}
-
 // Takes a box's text into its field; the field keeps an overlong text, as typed.
 bool TakeText(QWidget* box, const QString& text, QString& field) {
     field = text;
@@ -101,6 +94,7 @@ bool TakeText(QWidget* box, const QString& text, QString& field) {
 
 CDlgOptionsUnits::CDlgOptionsUnits(CAppContext& app, QWidget* parent)
     : QWidget(parent),
+      m_app(app),
       m_ui(std::make_unique<Ui::DlgOptionsUnits>()),
       m_catalogue(app.Catalogue().Clone()) {
     // From here on the flag tells whether an edit on this page changed the catalogue.
@@ -134,6 +128,7 @@ CDlgOptionsUnits::CDlgOptionsUnits(CAppContext& app, QWidget* parent)
     connect(m_ui->defaultsButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnDefaults);
     connect(m_ui->importButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnImport);
     connect(m_ui->exportButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnExport);
+    connect(m_ui->unitSetsButton, &QPushButton::clicked, this, &CDlgOptionsUnits::OnUnitSets);
 }
 
 CDlgOptionsUnits::~CDlgOptionsUnits() = default;
@@ -265,8 +260,10 @@ void CDlgOptionsUnits::ShowFreshLists() {
 }
 
 void CDlgOptionsUnits::OnImport() {
-    const QString path =
-        CFileChooser::ChooseFileToOpen(this, tr("Import Units"), ImportFolder(), TableFilter());
+    // Import starts in the unit sets' folder, or in the home folder when there is none.
+    const QString sets = m_app.UnitSetFolder();
+    const QString path = CFileChooser::ChooseFileToOpen(
+        this, tr("Import Units"), sets.isEmpty() ? QDir::homePath() : sets, TableFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -299,6 +296,38 @@ void CDlgOptionsUnits::OnExport() {
     } catch (const CFileError& error) {
         Warn(tr("Your units could not be exported to %1.\n\n%2.")
                  .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error.Reason())));
+    }
+}
+
+void CDlgOptionsUnits::OnUnitSets() {
+    CDlgUnitSets dialog(*m_catalogue, m_app.UnitSetFolder(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    CUnitTable::MergeCount total;
+    int merged = 0;
+    QStringList refusals;
+    for (const CUnitSet* set : dialog.Chosen()) {
+        const CUnitSet::MergeResult result = set->MergeInto(*m_catalogue);
+        if (!result.refusal.empty()) {
+            refusals << tr("The unit set %1 was not added: %2.")
+                            .arg(CDlgUnitSets::Title(*set), QString::fromStdString(result.refusal));
+            continue;
+        }
+        total.added += result.count.added;
+        total.updated += result.count.updated;
+        ++merged;
+    }
+    if (merged > 0) {
+        ShowFreshLists();
+        CMessageBox::Show(this, CMessageBox::Icon::Information,
+                          tr("Added %1 units and updated %2 units from %3 unit sets.")
+                              .arg(total.added)
+                              .arg(total.updated)
+                              .arg(merged));
+    }
+    if (!refusals.isEmpty()) {
+        Warn(refusals.join(QStringLiteral("\n\n")));
     }
 }
 

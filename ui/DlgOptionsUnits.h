@@ -47,6 +47,9 @@ private:
     void OnImport();
     /// Writes the working catalogue to a table file the user chooses.
     void OnExport();
+    /// Merges the unit sets the user checks in the Unit Sets dialog into the working
+    /// catalogue; a set that cannot join is named in a warning, and the others still join.
+    void OnUnitSets();
     /// After the catalogue changed wholesale: empty boxes, the type list filled anew.
     void ShowFreshLists();
     void Warn(const QString& text);
@@ -73,6 +76,7 @@ private:
     /// Asks a Yes/No question; true for Yes.
     bool Confirm(const QString& question);
 
+    CAppContext& m_app;
     std::unique_ptr<Ui::DlgOptionsUnits> m_ui;
     QString m_baseText;
     QString m_typeText;

@@ -10,6 +10,7 @@
 #include "ui/DlgOptions.h"
 #include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
+#include "ui/DlgUnitSets.h"
 
 void CEveryWindow::Visit(CFakeApp& app, const std::function<void(QWidget& window)>& visit) {
     CDlgMain main(app);
@@ -18,6 +19,7 @@ void CEveryWindow::Visit(CFakeApp& app, const std::function<void(QWidget& window
     const std::function<void()> openers[] = {
         [&] { CDlgOptions(&main, app).exec(); },
         [&] { CDlgSolver(&main).exec(); },
+        [&] { CDlgUnitSets(app.m_catalogue, app.m_unitSetFolder, &main).exec(); },
         [&] {
             CDlgRates(app.m_catalogue, QUrl(QStringLiteral("http://127.0.0.1:9/")), &main).exec();
         },

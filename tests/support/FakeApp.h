@@ -21,12 +21,15 @@ public:
     CWorkspaceSettings& Settings() override { return m_settings; }
     void OnHelp() override;
     void OnAbout() override { ++m_aboutCalls; }
+    QString UnitSetFolder() const override { return m_unitSetFolder; }
 
     QTemporaryDir m_storeDir;
     CUnitMgr m_catalogue;
     CWorkspaceSettings m_settings;
     int m_helpCalls = 0;
     int m_aboutCalls = 0;
+    /// Where the Units page finds its unit sets: the source tree's unless a test sets its own.
+    QString m_unitSetFolder = QStringLiteral(TARVO_SOURCE_DIR "/share/tarvo/units");
     /// Run by each Help command after it is counted.
     std::function<void()> m_onHelp;
 };

@@ -103,6 +103,20 @@ QByteArray ExpectedHelp() {
             "3- Type \".125\" into the \"Coeficient\" text box (1 bit = 0.125 bytes).",
             "4- Click the \"Add Unit\" button."}},
           {"You now have the ability to convert bits to bytes.", {}}}},
+        {"MORE TOOLS",
+         {{"The \"Units\" tab of the Options dialog has three more buttons.  What they change "
+           "is kept when you click OK.",
+           {"- Import: Add the units of a unit table file, or update the units it shares with "
+            "yours.",
+            "- Export: Write all your units to a unit table file.",
+            "- Unit Sets: Add whole sets of units that come with Tarvo, one type to a set."}},
+          {"Tools:",
+           {"- Update Currency Rates: Bring the rates of the currencies up to date from the "
+            "European Central Bank, downloaded or read from a file."}},
+          {"Each time your units are saved, the file they replace is kept as a backup in "
+           "~/.local/state/tarvo/backups; the last 10 stay.  \"tarvo-convert --backups\" lists "
+           "them, and \"tarvo-convert --restore N\" makes backup N your units again.",
+           {}}}},
     });
 }
 

@@ -17,6 +17,7 @@
 #include "ui/DlgMain.h"
 #include "ui/DlgOptions.h"
 #include "ui/DlgSolver.h"
+#include "ui/DlgUnitSets.h"
 #include "ui/FileChooser.h"
 
 namespace {
@@ -113,7 +114,8 @@ const QStringList kUnitsPageChain = {
     QStringLiteral("coefficientBox"),   QStringLiteral("removeTypeButton"),
     QStringLiteral("updateUnitButton"), QStringLiteral("addUnitButton"),
     QStringLiteral("removeUnitButton"), QStringLiteral("defaultsButton"),
-    QStringLiteral("importButton"),     QStringLiteral("exportButton")};
+    QStringLiteral("importButton"),     QStringLiteral("exportButton"),
+    QStringLiteral("unitSetsButton")};
 
 /// Gives the application a last session to reload, so that every control of the main
 /// window is enabled: Distance, yard to foot.
@@ -249,6 +251,9 @@ private slots:
         QTest::newRow("About Escape") << "about" << escape << rejected;
         QTest::newRow("Options Enter") << "options" << enter << accepted;
         QTest::newRow("Options Escape") << "options" << escape << rejected;
+        // Add, the default button, is disabled until a set is checked.
+        QTest::newRow("Unit Sets Enter") << "unit sets" << enter << -1;
+        QTest::newRow("Unit Sets Escape") << "unit sets" << escape << rejected;
     }
 
     void closingKeys() {
@@ -263,6 +268,8 @@ private slots:
             dialog = std::make_unique<CDlgHelp>();
         } else if (window == QLatin1String("about")) {
             dialog = std::make_unique<CDlgAbout>(nullptr, "Tarvo v1.6", "Notice", "Description");
+        } else if (window == QLatin1String("unit sets")) {
+            dialog = std::make_unique<CDlgUnitSets>(app.m_catalogue, app.m_unitSetFolder);
         } else {
             dialog = std::make_unique<CDlgOptions>(nullptr, app);
         }
@@ -270,6 +277,11 @@ private slots:
         const QKeyCombination combination = QKeyCombination::fromCombined(key);
         QTest::keyClick(QApplication::focusWidget(), combination.key(),
                         combination.keyboardModifiers());
+        if (result < 0) {
+            QVERIFY(dialog->isVisible());
+            dialog->reject();
+            return;
+        }
         QTRY_VERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), result);
     }
@@ -341,6 +353,7 @@ private slots:
         QTest::newRow("Alt+D") << 'D' << QStringLiteral("defaultsButton");
         QTest::newRow("Alt+I") << 'I' << QStringLiteral("importButton");
         QTest::newRow("Alt+E") << 'E' << QStringLiteral("exportButton");
+        QTest::newRow("Alt+S") << 'S' << QStringLiteral("unitSetsButton");
     }
 
     void unitsPageMnemonics() {
@@ -360,9 +373,14 @@ private slots:
         }
         // A button's mnemonic presses it and leaves the focus where it was. With empty boxes
         // each button only warns or asks, and the stray-box closer answers No; a file
-        // dialog is cancelled.
+        // dialog is cancelled, and so is the Unit Sets dialog.
         CFileChooser::Reset();
         CFileChooser::SetNextChoice(QString());
+        const CModalGuard guard([](QWidget& modal) {
+            if (qobject_cast<CDlgUnitSets*>(&modal) != nullptr) {
+                QTest::keyClick(&modal, Qt::Key_Escape);
+            }
+        });
         QSignalSpy clicks(button, &QAbstractButton::clicked);
         PressMnemonic(letter);
         QTRY_COMPARE(clicks.count(), 1);

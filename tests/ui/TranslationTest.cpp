@@ -39,13 +39,16 @@ Texts WindowTexts(QWidget* window) {
     // The menu bar's overflow menu keeps what did not fit in some early layout pass; the
     // bar itself shows every menu.
     const auto overflow = window->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
-    for (qsizetype i = 0; i < widgets.size(); ++i) {
-        QWidget* widget = widgets[i];
+    QHash<QString, int> seen;
+    for (QWidget* widget : widgets) {
         if (overflow && widget == static_cast<QWidget*>(overflow->menu())) {
             continue;
         }
-        // Both languages build the same widgets in the same order.
-        const QString key = QStringLiteral("%1/%2#%3").arg(name, widget->objectName()).arg(i);
+        // Both languages build the same widgets, and those of one name in the same order;
+        // the Unit Sets dialog makes its named boxes in the order of their translated titles.
+        const int sameName = seen[widget->objectName()]++;
+        const QString key =
+            QStringLiteral("%1/%2#%3").arg(name, widget->objectName()).arg(sameName);
         texts[key + ".accessibleName"] = widget->accessibleName();
         texts[key + ".toolTip"] = widget->toolTip();
         if (auto* label = qobject_cast<QLabel*>(widget)) {
