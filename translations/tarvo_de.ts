@@ -607,6 +607,10 @@ Ihre Einheiten bleiben unverändert.</translation>
         <source>Update Currency &amp;Rates...</source>
         <translation>&amp;Wechselkurse aktualisieren...</translation>
     </message>
+    <message>
+        <source>&amp;Quick Conversion...</source>
+        <translation>&amp;Schnellumrechnung...</translation>
+    </message>
 </context>
 <context>
     <name>DlgOptions</name>
@@ -735,6 +739,21 @@ Ihre Einheiten bleiben unverändert.</translation>
     <message>
         <source>Unit &amp;Sets...</source>
         <translation>Einheite&amp;nsätze...</translation>
+    </message>
+</context>
+<context>
+    <name>DlgQuickConversion</name>
+    <message>
+        <source>Quick Conversion</source>
+        <translation>Schnellumrechnung</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Umrechnung</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Treffer</translation>
     </message>
 </context>
 <context>

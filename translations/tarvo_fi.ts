@@ -607,6 +607,10 @@ Yksikkösi ovat ennallaan.</translation>
         <source>Update Currency &amp;Rates...</source>
         <translation>Päivitä &amp;valuuttakurssit...</translation>
     </message>
+    <message>
+        <source>&amp;Quick Conversion...</source>
+        <translation>&amp;Pikamuunnos...</translation>
+    </message>
 </context>
 <context>
     <name>DlgOptions</name>
@@ -735,6 +739,21 @@ Yksikkösi ovat ennallaan.</translation>
     <message>
         <source>Unit &amp;Sets...</source>
         <translation>Yksikkösa&amp;rjat...</translation>
+    </message>
+</context>
+<context>
+    <name>DlgQuickConversion</name>
+    <message>
+        <source>Quick Conversion</source>
+        <translation>Pikamuunnos</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Muunnos</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Osumat</translation>
     </message>
 </context>
 <context>

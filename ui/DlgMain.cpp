@@ -17,6 +17,7 @@
 #include "ui/DlgOptions.h"
 #include "ui/DlgOptionsGeneral.h"
 #include "ui/DlgOptionsUnits.h"
+#include "ui/DlgQuickConversion.h"
 #include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
 #include "ui/StayOnTop.h"
@@ -26,6 +27,8 @@ namespace {
 
 // Width of the lists and boxes: 25 average characters of the dialog font.
 constexpr int kControlChars = 25;
+// Decimals of an amount that Quick Conversion puts into the From box: all a double has.
+constexpr int kTypedDecimals = 15;
 
 bool HasOnlyAlt(const QKeyEvent* key) {
     return (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
@@ -95,6 +98,7 @@ void CDlgMain::ConnectControls() {
     connect(m_ui->actionExit, &QAction::triggered, this, &CDlgMain::accept);
     connect(m_ui->actionOptions, &QAction::triggered, this, &CDlgMain::OnOptions);
     connect(m_ui->actionRates, &QAction::triggered, this, &CDlgMain::OnRates);
+    connect(m_ui->actionQuickConversion, &QAction::triggered, this, &CDlgMain::OnQuickConversion);
     connect(m_ui->actionSolver, &QAction::triggered, this, &CDlgMain::OnSolver);
     connect(m_ui->actionCalculator, &QAction::triggered, this, &CDlgMain::OnCalculator);
     connect(m_ui->actionContents, &QAction::triggered, this, [this] { m_app.OnHelp(); });
@@ -253,6 +257,30 @@ void CDlgMain::OnRates() {
     FillTypeList();
     FillUnitLists();
     KeepWhatStillExists();
+}
+
+void CDlgMain::OnQuickConversion() {
+    CDlgQuickConversion dialog(m_app.Catalogue(), m_app.Settings().m_decimalPrecision, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const CQueryReader::Conversion& chosen = dialog.Chosen();
+    // The steps of a user who picks the type, then each unit (by exact name), then types
+    // the amount, with all its decimals.
+    m_ui->typeList->setCurrentIndex(m_ui->typeList->findText(QString::fromStdString(chosen.type)));
+    OnTypeChosen();
+    m_ui->fromUnitList->setFocus();
+    m_ui->fromUnitList->setCurrentIndex(
+        m_ui->fromUnitList->findText(QString::fromStdString(chosen.from)));
+    OnUnitChosen(m_ui->fromUnitList, m_fromUnit);
+    m_ui->toUnitList->setFocus();
+    m_ui->toUnitList->setCurrentIndex(
+        m_ui->toUnitList->findText(QString::fromStdString(chosen.to)));
+    OnUnitChosen(m_ui->toUnitList, m_toUnit);
+    m_ui->fromNumberBox->setFocus();
+    m_ui->fromNumberBox->setText(QString::fromStdString(
+        FormatNumber(chosen.amount, kTypedDecimals, DataExchange::kMaxText)));
+    Recompute();
 }
 
 void CDlgMain::KeepWhatStillExists() {

@@ -48,6 +48,9 @@ private:
     void OnUnitChosen(const QComboBox* list, const QString& field);
     void OnOptions();
     void OnRates();
+    /// Tools > Quick Conversion: the conversion chosen there is applied as the user would
+    /// apply it by hand, through the lists and the From number box.
+    void OnQuickConversion();
     /// After the catalogue changed: types and units that are gone drop out of the model,
     /// and so do their numbers; then converts anew.
     void KeepWhatStillExists();

@@ -8,6 +8,7 @@
 #include "ui/DlgHelp.h"
 #include "ui/DlgMain.h"
 #include "ui/DlgOptions.h"
+#include "ui/DlgQuickConversion.h"
 #include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
 #include "ui/DlgUnitSets.h"
@@ -19,6 +20,9 @@ void CEveryWindow::Visit(CFakeApp& app, const std::function<void(QWidget& window
     const std::function<void()> openers[] = {
         [&] { CDlgOptions(&main, app).exec(); },
         [&] { CDlgSolver(&main).exec(); },
+        [&] {
+            CDlgQuickConversion(app.m_catalogue, app.m_settings.m_decimalPrecision, &main).exec();
+        },
         [&] { CDlgUnitSets(app.m_catalogue, app.m_unitSetFolder, &main).exec(); },
         [&] {
             CDlgRates(app.m_catalogue, QUrl(QStringLiteral("http://127.0.0.1:9/")), &main).exec();

@@ -183,7 +183,8 @@ private slots:
         const QList<QAction*> tools = NamedChild<QMenu>(window, "menuTools")->actions();
         QCOMPARE(tools.at(0)->text(), QStringLiteral("&Options..."));
         QCOMPARE(tools.at(1)->text(), QStringLiteral("Update Currency &Rates..."));
-        QVERIFY(tools.at(2)->isSeparator());
+        QCOMPARE(tools.at(2)->text(), QStringLiteral("&Quick Conversion..."));
+        QVERIFY(tools.at(3)->isSeparator());
         const CModalGuard guard([](QWidget& modal) {
             if (auto* dialog = qobject_cast<CDlgRates*>(&modal)) {
                 dialog->ReadFile(kData + "eurofxref-daily.xml");

@@ -2,6 +2,7 @@
 // mnemonic moving the focus to its control (and pressing a button), Enter and Escape.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QMenu>
 #include <QPushButton>
@@ -191,6 +192,36 @@ private slots:
         PressMnemonic('X');
         QTRY_VERIFY(!window.isVisible());
         QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+
+    void quickConversionByKeyboard_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Ctrl+F") << false;
+        QTest::newRow("F10, Q") << true;
+    }
+
+    void quickConversionByKeyboard() {
+        QFETCH(bool, fromMenu);
+        CFakeApp app;
+        SetLastSession(app.m_settings);
+        CDlgMain window(app);
+        ShowActive(&window);
+        const QString title = EscapeModalOpenedBy(
+            [fromMenu] {
+                if (!fromMenu) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+                    return;
+                }
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+                QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Q);
+            },
+            &window);
+        QCOMPARE(title, QStringLiteral("Quick Conversion"));
+        // Escape in the dialog leaves the main window as it was.
+        QCOMPARE(NamedChild<QComboBox>(window, "typeList")->currentText(),
+                 QStringLiteral("Distance"));
+        window.reject();
     }
 
     void mainWindowEnterAndEscape_data() {
