@@ -50,6 +50,7 @@ EXPECTED_NAMES = {
         "Unit sets",
     ],
     "Unit Sets": ["Force (14 units)", "Add", "Cancel"],
+    "Quick Conversion": ["Conversion", "Matches"],
     "Tarvo Help": ["Close", "Help text"],
 }
 
@@ -116,6 +117,7 @@ def main():
     results.append(check_window(app, "Tarvo"))
     results.append(check_dialog(app, "DAVORU Units Solver", ["F10", "d"]))
     results.append(check_dialog(app, "Options", ["F10", "o"]))
+    results.append(check_dialog(app, "Quick Conversion", ["ctrl+f"]))
     # Unit Sets opens from the Units page of the Options sheet.
     keys("Tarvo", "F10", "o")
     wait_for("the window 'Options'", lambda: find_window(app, "Options"))
