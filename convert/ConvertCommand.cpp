@@ -305,7 +305,10 @@ int CConvertCommand::RunBatch() {
     std::string error;
     while (lines.Next(line)) {
         SplitAtTabs(line, fields);
-        if (fields.size() == 1 && CQueryReader::HasSeparator(line)) {
+        if (lines.TooLong()) {
+            error = CTextLines::TooLongMessage();  // its start alone would convert wrongly
+            result.clear();
+        } else if (fields.size() == 1 && CQueryReader::HasSeparator(line)) {
             if (ConvertQuery(line, result, error)) {
                 error.clear();
             }
