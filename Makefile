@@ -3,20 +3,26 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench package clean
+.PHONY: all deps run-deps configure build run test bench package clean
 
 all: build
 
 deps:
 	@scripts/install-deps
 
+# Only what building and running the programs takes: no test tools, no tests built.
+run-deps:
+	@scripts/install-deps --run
+
 configure: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DTARVO_TESTS=ON $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+run: run-deps
+	cmake -S . -B $(BUILD) -DTARVO_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j$(JOBS)
 	$(BUILD)/tarvo
 
 test: build

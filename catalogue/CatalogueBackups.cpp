@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueBackups.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -27,6 +28,9 @@ namespace {
 // second apart, and a counter the rare ones of one microsecond.
 constexpr std::size_t kStampLength = 23;
 constexpr int kMaxNameAttempts = 1000;
+constexpr std::string_view kPartSuffix = ".part";
+// A copy younger than this may be another save's, still under way.
+constexpr auto kStalePartAge = std::chrono::minutes(1);
 
 std::string AbsolutePath(const std::string& path) {
     std::error_code error;
@@ -101,6 +105,21 @@ std::string CCatalogueBackups::NamePrefix(const std::string& cataloguePath) {
     return fs::path(absolute).filename().string() + tag;
 }
 
+void CCatalogueBackups::RemoveStaleParts(const std::string& prefix) const {
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator entry(m_folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        std::error_code status;
+        if (name.starts_with(prefix) && name.ends_with(kPartSuffix) &&
+            entry->is_regular_file(status) &&
+            now - entry->last_write_time(status) >= kStalePartAge && !status) {
+            fs::remove(entry->path(), status);
+        }
+    }
+}
+
 bool CCatalogueBackups::MakeBackup(const std::string& source, const std::string& backup) const {
     if (::link(source.c_str(), backup.c_str()) == 0) {
         return true;
@@ -113,7 +132,7 @@ bool CCatalogueBackups::MakeBackup(const std::string& source, const std::string&
     if (fs::exists(backup, error)) {
         return false;
     }
-    const std::string part = backup + ".part";
+    const std::string part = backup + std::string(kPartSuffix);
     fs::copy_file(source, part, fs::copy_options::overwrite_existing, error);
     if (!error) {
         SyncFile(part);
@@ -137,6 +156,7 @@ std::string CCatalogueBackups::Keep(const std::string& cataloguePath) const {
         throw CFileError(m_folder, error.message());
     }
     const std::string source = AbsolutePath(cataloguePath);
+    RemoveStaleParts(NamePrefix(cataloguePath));
     const std::string stem = m_folder + '/' + NamePrefix(cataloguePath) + TimeStamp();
     std::string backup = stem;
     for (int counter = 2; !MakeBackup(source, backup); ++counter) {
@@ -159,6 +179,23 @@ void CCatalogueBackups::KeepBeforeSave(const std::string& cataloguePath) noexcep
     } catch (const std::exception& failure) {
         m_failure = failure.what();
     }
+}
+
+std::string CCatalogueBackups::FolderFault() const {
+    struct stat status {};
+    if (m_folder.empty()) {
+        return {};
+    }
+    if (::stat(m_folder.c_str(), &status) != 0) {
+        // Not there yet is no fault: the first save makes it. A file on the way is one.
+        return errno == ENOENT ? std::string() : m_folder + ": " + std::strerror(errno);
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return m_folder + ": not a folder";
+    }
+    std::error_code error;
+    const fs::directory_iterator entries(m_folder, error);
+    return error ? m_folder + ": " + error.message() : std::string();
 }
 
 std::vector<CCatalogueBackups::Backup> CCatalogueBackups::List(

@@ -37,10 +37,15 @@ public:
 
     /// The backups of the catalogue file at cataloguePath, newest first.
     std::vector<Backup> List(const std::string& cataloguePath) const;
+    /// Why the backup folder cannot be listed ("PATH: not a folder"); empty when it can or
+    /// is not there yet.
+    std::string FolderFault() const;
 
 private:
     /// The start every backup name of that catalogue file shares.
     static std::string NamePrefix(const std::string& cataloguePath);
+    /// Removes the copies under way that a killed save left behind, a minute old or more.
+    void RemoveStaleParts(const std::string& prefix) const;
     /// Makes the backup file under a new name; false when the name was taken.
     bool MakeBackup(const std::string& source, const std::string& backup) const;
 

@@ -6,6 +6,7 @@
 
 #include "catalogue/FileError.h"
 #include "catalogue/UnitMgr.h"
+#include "convert/CommandReport.h"
 
 namespace {
 
@@ -31,18 +32,25 @@ std::string UnitCount(const std::string& path) {
 CBackupList::CBackupList(const CCatalogueBackups& backups, const std::string& cataloguePath)
     : m_cataloguePath(cataloguePath),
       m_folder(backups.Folder()),
+      m_folderFault(backups.FolderFault()),
       m_backups(backups.List(cataloguePath)) {}
 
-void CBackupList::Print(std::ostream& out) const {
+bool CBackupList::Print(std::ostream& out, std::string& error) const {
+    if (!m_folderFault.empty()) {
+        error = "cannot list the backups: " + m_folderFault;
+        return false;
+    }
     if (m_backups.empty()) {
-        out << "no backups of " << m_cataloguePath << " in " << m_folder << '\n';
-        return;
+        out << "no backups of " << CommandReport::Printable(m_cataloguePath) << " in "
+            << CommandReport::Printable(m_folder) << '\n';
+        return true;
     }
     int number = 0;
     for (const CCatalogueBackups::Backup& backup : m_backups) {
         out << ++number << '\t' << backup.time << '\t' << UnitCount(backup.path) << '\t'
-            << backup.path << '\n';
+            << CommandReport::Printable(backup.path) << '\n';
     }
+    return true;
 }
 
 bool CBackupList::Load(const std::string& number, CUnitMgr& catalogue, std::string& what,
@@ -50,6 +58,10 @@ bool CBackupList::Load(const std::string& number, CUnitMgr& catalogue, std::stri
     std::size_t index = 0;
     const char* end = number.data() + number.size();
     const std::from_chars_result result = std::from_chars(number.data(), end, index);
+    if (!m_folderFault.empty()) {
+        error = "cannot list the backups: " + m_folderFault;
+        return false;
+    }
     if (result.ec != std::errc() || result.ptr != end || index < 1 || index > m_backups.size()) {
         error = "no backup number '" + number + "': " + m_cataloguePath + " has " +
                 std::to_string(m_backups.size()) + " (see --backups)";

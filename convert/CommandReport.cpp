@@ -4,8 +4,35 @@
 
 namespace CommandReport {
 
+namespace {
+
+std::string HexEscape(unsigned char byte) {
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    return {'\\', 'x', kDigits[byte >> 4U], kDigits[byte & 0xFU]};
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text) {
+    std::string printable;
+    printable.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0U;
+        if (byte < 0x20U || byte == 0x7FU) {
+            printable += HexEscape(byte);
+        } else if (byte == 0xC2U && next >= 0x80U && next <= 0x9FU) {
+            printable += HexEscape(byte) + HexEscape(static_cast<unsigned char>(next));  // C1
+            ++i;
+        } else {
+            printable += text[i];
+        }
+    }
+    return printable;
+}
+
 std::string SourceName(const std::string& path) {
-    return path == "-" ? "standard input" : path;
+    return path == "-" ? "standard input" : Printable(path);
 }
 
 std::string BadLine(const std::string& source, const CUnitTable::Problem& problem) {
@@ -29,10 +56,10 @@ std::string Merged(const CUnitTable::MergeCount& count) {
 std::string RateChanges(const CRatesUpdate::Outcome& outcome) {
     std::string report;
     for (const std::string& code : outcome.unknownCodes) {
-        report += code + ": no unit name known for this currency code, skipped\n";
+        report += Printable(code) + ": no unit name known for this currency code, skipped\n";
     }
     for (const CRatesUpdate::Change& change : outcome.changes) {
-        report += change.unit + ": ";
+        report += Printable(change.unit) + ": ";
         if (change.oldCoefficient) {
             report += DoubleText::Write(*change.oldCoefficient) + " \u2192 ";
         } else {
@@ -49,9 +76,9 @@ std::string RateSummary(const std::string& date, const CRatesUpdate::Outcome& ou
         added += change.oldCoefficient ? 0 : 1;
     }
     const int updated = static_cast<int>(outcome.changes.size()) - added;
-    return std::string(CRatesUpdate::kCurrencyType) + " at the rates of " + date + ": updated " +
-           std::to_string(updated) + ", added " + std::to_string(added) + ", unchanged " +
-           std::to_string(outcome.unchanged) + ", without a rate " +
+    return std::string(CRatesUpdate::kCurrencyType) + " at the rates of " + Printable(date) +
+           ": updated " + std::to_string(updated) + ", added " + std::to_string(added) +
+           ", unchanged " + std::to_string(outcome.unchanged) + ", without a rate " +
            std::to_string(outcome.withoutRate);
 }
 

@@ -12,6 +12,10 @@ namespace CommandReport {
 /// Ends a report when nothing in the catalogue changed.
 inline constexpr std::string_view kFileUnchanged = "; the catalogue file stays as it was";
 
+/// text with its control characters (C0, DEL and C1) written as \xHH, so that names
+/// and dates from outside never send escape sequences to the terminal.
+std::string Printable(std::string_view text);
+
 /// How messages name a file operand: "standard input" for "-".
 std::string SourceName(const std::string& path);
 /// "SOURCE: line N: message" for one line an import could not take.

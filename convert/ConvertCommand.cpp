@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <istream>
 #include <new>
+#include <optional>
 #include <ostream>
 #include <system_error>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/VectorStringList.h"
 #include "convert/BackupList.h"
+#include "convert/CatalogueLock.h"
 #include "convert/CommandInput.h"
 #include "convert/CommandReport.h"
 #include "convert/UsageText.h"
@@ -91,12 +93,29 @@ int CConvertCommand::Run() {
     if (m_commandLine.Has("replace") && command->option != "import") {
         return Fail("option --replace goes with --import only");
     }
-    if (!command->writesCatalogue) {
-        LoadCatalogue();
-    } else if (!LoadCatalogueToChange(error)) {
-        return Fail(error);
+    // Held from the reading of the catalogue to its save, so parallel runs lose nothing.
+    std::optional<CCatalogueLock> lock;
+    const bool changes = command->writesCatalogue || command->run == &CConvertCommand::RunRestore;
+    if (changes && !CataloguePath().empty()) {
+        if (!lock.emplace(CataloguePath()).Acquire(error)) {
+            return Fail(error);
+        }
     }
-    return (this->*command->run)();
+    try {
+        if (!command->writesCatalogue) {
+            LoadCatalogue();
+        } else if (!LoadCatalogueToChange(error)) {
+            return Fail(error);
+        }
+        return (this->*command->run)();
+    } catch (const std::bad_alloc&) {
+        return Fail(command->writesCatalogue ? "out of memory; nothing changed" : "out of memory");
+    }
+}
+
+std::string CConvertCommand::CataloguePath() const {
+    const std::string* file = m_commandLine.Value("file");
+    return file != nullptr ? *file : std::string(kDefaultFile);
 }
 
 bool CConvertCommand::CheckOperands(const Command& command, std::string& error) const {
@@ -162,14 +181,12 @@ bool CConvertCommand::ReadFormatOptions(std::string& error) {
 }
 
 void CConvertCommand::LoadCatalogue() {
-    const std::string* file = m_commandLine.Value("file");
-    m_cataloguePath = file != nullptr ? *file : std::string(kDefaultFile);
+    m_cataloguePath = CataloguePath();
     m_catalogue.LoadFromFileOrFactory(m_cataloguePath);
 }
 
 bool CConvertCommand::LoadCatalogueToChange(std::string& error) {
-    const std::string* file = m_commandLine.Value("file");
-    m_cataloguePath = file != nullptr ? *file : std::string(kDefaultFile);
+    m_cataloguePath = CataloguePath();
     if (m_cataloguePath.empty()) {
         error = "no catalogue file to change: the --file name is empty";
         return false;
@@ -201,7 +218,7 @@ bool CConvertCommand::SaveCatalogue(std::string& error) {
         m_catalogue.SaveToFile(m_cataloguePath, &backups);
         if (!backups.Failure().empty()) {
             m_err << kProgram << ": warning: no backup of the replaced catalogue was kept: "
-                  << backups.Failure() << '\n';
+                  << CommandReport::Printable(backups.Failure()) << '\n';
         }
         return true;
     } catch (const CFileError& failure) {
@@ -211,7 +228,7 @@ bool CConvertCommand::SaveCatalogue(std::string& error) {
 }
 
 int CConvertCommand::Fail(const std::string& message) {
-    m_err << kProgram << ": " << message << '\n';
+    m_err << kProgram << ": " << CommandReport::Printable(message) << '\n';
     return kExitFailure;
 }
 
@@ -224,7 +241,7 @@ int CConvertCommand::RunTypes() {
     CVectorStringList types;
     m_catalogue.FillTypeList(types);
     for (const std::string& type : types.Entries()) {
-        m_out << type << '\n';
+        m_out << CommandReport::Printable(type) << '\n';
     }
     return kExitSuccess;
 }
@@ -237,8 +254,9 @@ int CConvertCommand::RunUnits() {
     }
     for (int index = run.begin; index < run.end; ++index) {
         const CUnit& unit = m_catalogue.Units()[static_cast<std::size_t>(index)];
-        m_out << unit.m_name << '\t' << DoubleText::Write(unit.m_coefficient) << '\t'
-              << DoubleText::Write(unit.m_offset) << '\n';
+        m_out << CommandReport::Printable(unit.m_name) << '\t'
+              << DoubleText::Write(unit.m_coefficient) << '\t' << DoubleText::Write(unit.m_offset)
+              << '\n';
     }
     return kExitSuccess;
 }
@@ -287,7 +305,10 @@ int CConvertCommand::RunBatch() {
     std::string error;
     while (lines.Next(line)) {
         SplitAtTabs(line, fields);
-        if (fields.size() == 1 && CQueryReader::HasSeparator(line)) {
+        if (lines.TooLong()) {
+            error = CTextLines::TooLongMessage();  // its start alone would convert wrongly
+            result.clear();
+        } else if (fields.size() == 1 && CQueryReader::HasSeparator(line)) {
             if (ConvertQuery(line, result, error)) {
                 error.clear();
             }
@@ -359,8 +380,8 @@ std::string CConvertCommand::ConversionText(const CQueryReader::Conversion& conv
     if (!m_verbose) {
         return NumberText(conversion.result);
     }
-    return NumberText(conversion.amount) + " " + conversion.from + " = " +
-           NumberText(conversion.result) + " " + conversion.to;
+    return NumberText(conversion.amount) + " " + CommandReport::Printable(conversion.from) + " = " +
+           NumberText(conversion.result) + " " + CommandReport::Printable(conversion.to);
 }
 
 std::string CConvertCommand::NumberText(double value) const {
@@ -404,7 +425,7 @@ int CConvertCommand::RunImport() {
     if (!SaveCatalogue(error)) {
         return Fail(error);
     }
-    m_out << report << " in " << m_cataloguePath << '\n';
+    m_out << report << " in " << CommandReport::Printable(m_cataloguePath) << '\n';
     return kExitSuccess;
 }
 
@@ -438,7 +459,10 @@ int CConvertCommand::RunRates() {
 }
 
 int CConvertCommand::RunBackups() {
-    CBackupList(CCatalogueBackups(), m_cataloguePath).Print(m_out);
+    std::string error;
+    if (!CBackupList(CCatalogueBackups(), m_cataloguePath).Print(m_out, error)) {
+        return Fail(error);
+    }
     return kExitSuccess;
 }
 
@@ -452,6 +476,6 @@ int CConvertCommand::RunRestore() {
     if (!SaveCatalogue(error)) {
         return Fail(error);
     }
-    m_out << "restored " << what << " to " << m_cataloguePath << '\n';
+    m_out << "restored " << what << " to " << CommandReport::Printable(m_cataloguePath) << '\n';
     return kExitSuccess;
 }

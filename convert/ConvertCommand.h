@@ -60,6 +60,8 @@ private:
     const Command* SelectCommand(std::string& error) const;
     /// Reads --precision and --raw; false with error set on a bad precision.
     bool ReadFormatOptions(std::string& error);
+    /// The --file name, or the default catalogue file.
+    std::string CataloguePath() const;
     /// The catalogue file, or the factory units when there is none or it cannot be read.
     void LoadCatalogue();
     /// The catalogue file to change, or the factory units when it does not exist yet; false

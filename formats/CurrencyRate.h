@@ -10,6 +10,6 @@ struct CCurrencyRate {
     std::string code;
     std::optional<double> perEuro;
 
-    /// Reads the text of one rate: a finite number above zero; false for anything else.
+    /// Reads the text of one rate: a positive number of normal size; false for anything else.
     static bool ReadPerEuro(std::string_view text, double& perEuro);
 };

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <utility>
 
+#include "formats/QuotedField.h"
 #include "formats/RatesXml.h"
 #include "formats/TextLines.h"
 
@@ -39,7 +40,7 @@ std::vector<std::string_view> SplitAtCommas(std::string_view line) {
 /// The next line that is not blank; false at the end of the input.
 bool NextFilledLine(CTextLines& lines, std::string& line) {
     while (lines.Next(line)) {
-        if (!Trim(line).empty()) {
+        if (lines.TooLong() || !Trim(line).empty()) {
             return true;
         }
     }
@@ -48,6 +49,15 @@ bool NextFilledLine(CTextLines& lines, std::string& line) {
 
 std::string LinePrefix(const CTextLines& lines) {
     return "line " + std::to_string(lines.Number()) + ": ";
+}
+
+/// Whether the line Next gave last was whole; false with error when it was too long.
+bool WholeLine(const CTextLines& lines, std::string& error) {
+    if (lines.TooLong()) {
+        error = LinePrefix(lines) + CTextLines::TooLongMessage();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -80,6 +90,9 @@ bool CRatesFile::ReadCsv(std::string_view text, std::string& error) {
         error = "the rates file is empty";
         return false;
     }
+    if (!WholeLine(lines, error)) {
+        return false;
+    }
     const std::vector<std::string_view> codes = SplitAtCommas(header);
     if (codes.front() != "Date") {
         error = LinePrefix(lines) + "not a reference-rate file: the first field must be 'Date'";
@@ -88,14 +101,17 @@ bool CRatesFile::ReadCsv(std::string_view text, std::string& error) {
     const auto firstCode = codes.begin() + 1;
     for (auto code = firstCode; code != codes.end(); ++code) {
         if (code->empty() || std::find(firstCode, code, *code) != code) {
-            error = LinePrefix(lines) + "the currency code '" + std::string(*code) +
-                    "' is empty or repeated";
+            error = LinePrefix(lines) + "the currency code " + QuotedField(*code) +
+                    " is empty or repeated";
             return false;
         }
     }
     std::string values;
     if (!NextFilledLine(lines, values)) {
         error = "the rates file has a header but no line of rates";
+        return false;
+    }
+    if (!WholeLine(lines, error)) {
         return false;
     }
     const std::vector<std::string_view> fields = SplitAtCommas(values);
@@ -110,8 +126,8 @@ bool CRatesFile::ReadCsv(std::string_view text, std::string& error) {
         double perEuro = 0.0;
         if (fields[i] != kNoRate) {
             if (!CCurrencyRate::ReadPerEuro(fields[i], perEuro)) {
-                error = LinePrefix(lines) + "the rate of " + rate.code + " '" +
-                        std::string(fields[i]) + "' is not a positive number";
+                error = LinePrefix(lines) + "the rate of " + ShortField(rate.code) + " " +
+                        QuotedField(fields[i]) + " is not a positive number";
                 return false;
             }
             rate.perEuro = perEuro;

@@ -7,6 +7,9 @@
 #include "catalogue/Unit.h"
 #include "catalogue/UnitBatch.h"
 #include "catalogue/UnitMgr.h"
+#include "catalogue/UnitRules.h"
+#include "formats/DoubleText.h"
+#include "formats/QuotedField.h"
 
 namespace {
 
@@ -98,7 +101,14 @@ bool CRatesUpdate::Apply(const std::vector<CCurrencyRate>& rates, CUnitMgr& cata
             outcome.unknownCodes.push_back(rate.code);
             continue;
         }
-        perDollar.emplace_back(unit, *rate.perEuro / *dollar->perEuro);
+        const double coefficient = *rate.perEuro / *dollar->perEuro;
+        if (!CUnitRules::IsCoefficient(coefficient)) {
+            // Rates far apart overflow or underflow, and the unit would convert to inf or 0.
+            error = "the rate of " + ShortField(rate.code) + " per " + std::string(kDollarCode) +
+                    " is " + DoubleText::Write(coefficient) + ", too large or too small for a unit";
+            return false;
+        }
+        perDollar.emplace_back(unit, coefficient);
     }
 
     const CUnitMgr::TypeRun run = catalogue.FindTypeRun(type);

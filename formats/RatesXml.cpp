@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "formats/QuotedField.h"
+
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -47,7 +49,7 @@ bool CRatesXml::Read(std::string_view text, std::string& date, std::vector<CCurr
     }
     const pugi::xml_node envelope = document.document_element();
     if (LocalName(envelope) != "Envelope") {
-        error = "not a reference-rate file: the XML holds <" + std::string(envelope.name()) +
+        error = "not a reference-rate file: the XML holds <" + ShortField(envelope.name()) +
                 ">, not an <Envelope> of rates";
         return false;
     }
@@ -65,15 +67,15 @@ bool CRatesXml::Read(std::string_view text, std::string& date, std::vector<CCurr
         const bool repeated = std::any_of(rates.begin(), rates.end(),
                                           [&code](const auto& rate) { return rate.code == code; });
         if (code.empty() || repeated) {
-            error = "the currency code '" + code + "' is empty or repeated";
+            error = "the currency code " + QuotedField(code) + " is empty or repeated";
             rates.clear();
             return false;
         }
         const std::string_view rateText = cube.attribute("rate").value();
         double perEuro = 0.0;
         if (!CCurrencyRate::ReadPerEuro(rateText, perEuro)) {
-            error =
-                "the rate of " + code + " '" + std::string(rateText) + "' is not a positive number";
+            error = "the rate of " + ShortField(code) + " " + QuotedField(rateText) +
+                    " is not a positive number";
             rates.clear();
             return false;
         }

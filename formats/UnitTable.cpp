@@ -5,13 +5,16 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <unordered_map>
 #include <utility>
 
 #include "catalogue/NumberText.h"
 #include "catalogue/TextCodec.h"
 #include "catalogue/UnitBatch.h"
 #include "catalogue/UnitMgr.h"
+#include "catalogue/UnitRules.h"
 #include "formats/DoubleText.h"
+#include "formats/QuotedField.h"
 #include "formats/TextLines.h"
 
 namespace {
@@ -74,9 +77,12 @@ bool ReadName(std::string_view field, std::string_view column, std::string& name
     } else if (*length == 0) {
         error = "the " + std::string(column) + " is empty";
     } else if (*length > CUnitTable::kMaxNameLength) {
-        error = "the " + std::string(column) + " '" + std::string(field) + "' is longer than " +
+        error = "the " + std::string(column) + " " + QuotedField(field) + " is longer than " +
                 std::to_string(CUnitTable::kMaxNameLength) + " characters (" +
                 std::to_string(*length) + ")";
+    } else if (!CUnitRules::IsName(name)) {
+        error = "the " + std::string(column) + " " + QuotedField(field) +
+                " starts or ends with a space, is only spaces or holds a NUL byte";
     }
     return error.empty();
 }
@@ -88,13 +94,26 @@ bool ReadNumber(std::string_view field, std::string_view column, double& value,
         case DoubleText::ReadResult::kNumber:
             return true;
         case DoubleText::ReadResult::kOutOfRange:
-            error = "the " + std::string(column) + " '" + std::string(field) + "' is out of range";
+            error = "the " + std::string(column) + " " + QuotedField(field) + " is out of range";
             return false;
         case DoubleText::ReadResult::kNotANumber:
             break;
     }
-    error = "the " + std::string(column) + " '" + std::string(field) + "' is not a number";
+    error = "the " + std::string(column) + " " + QuotedField(field) + " is not a number";
     return false;
+}
+
+/// Whether the unit's numbers can make conversions; false with error naming the value.
+bool CheckNumbers(const CUnit& unit, std::string_view coefficient, std::string_view offset,
+                  std::string& error) {
+    if (!CUnitRules::IsCoefficient(unit.m_coefficient)) {
+        error = "the coefficient " + QuotedField(coefficient) +
+                " is not a positive number of normal size (zero, negative, infinite, NaN and "
+                "denormal coefficients break conversions)";
+    } else if (!CUnitRules::IsOffset(unit.m_offset)) {
+        error = "the offset " + QuotedField(offset) + " is not a finite number";
+    }
+    return error.empty();
 }
 
 /// The unit a data line describes; false with error naming the first fault. fields is
@@ -114,7 +133,19 @@ bool ReadUnit(std::string_view line, std::vector<std::string_view>& fields, CUni
     return ReadName(fields[0], kColumns[0], unit.m_type, error) &&
            ReadName(fields[1], kColumns[1], unit.m_name, error) &&
            ReadNumber(fields[2], kColumns[2], unit.m_coefficient, error) &&
-           ReadNumber(fields[3], kColumns[3], unit.m_offset, error);
+           ReadNumber(fields[3], kColumns[3], unit.m_offset, error) &&
+           CheckNumbers(unit, fields[2], fields[3], error);
+}
+
+/// How many lines of text hold something: at most one unit each.
+std::size_t CountFilledLines(std::string_view text) {
+    std::size_t filled = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        filled += end > start && text.substr(start, end - start) != "\r" ? 1 : 0;
+        start = end + 1;
+    }
+    return filled;
 }
 
 /// All that is left in in, read in blocks that grow with it.
@@ -156,13 +187,20 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
         }
         ++badLines;
     };
-    // At most one unit a line: made in place, in an array that never grows.
-    m_units.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    // At most one unit a filled line: made in place, in an array that never grows. Blank
+    // lines reserve nothing, so that memory follows the units and not the line feeds.
+    m_units.reserve(CountFilledLines(text));
+    std::unordered_map<std::string, long> lineOfName;  // type NUL name, which no name holds
     std::vector<std::string_view> fields;
     std::string error;
     long number = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (end - start > CTextLines::kMaxLineBytes + 1) {  // + 1 for a carriage return
+            start = end + 1;
+            note(++number, CTextLines::TooLongMessage());
+            continue;
+        }
         const std::string_view line =
             CTextLines::Content(text.substr(start, end - start), ++number);
         start = end + 1;
@@ -176,9 +214,18 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
             continue;
         }
         error.clear();
-        if (!ReadUnit(line, fields, m_units.emplace_back(), error)) {
+        CUnit& unit = m_units.emplace_back();
+        if (!ReadUnit(line, fields, unit, error)) {
             m_units.pop_back();
             note(number, std::move(error));
+            continue;
+        }
+        const auto [named, first] =
+            lineOfName.try_emplace(unit.m_type + '\0' + unit.m_name, number);
+        if (!first) {
+            note(number, "the unit " + QuotedField(Escape(unit.m_name)) + " of type " +
+                             QuotedField(Escape(unit.m_type)) + " is already on line " +
+                             std::to_string(named->second));
         }
     }
     if (number == 0) {

@@ -5,13 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <cmath>
 #include <string>
 #include <utility>
 
 #include "catalogue/FileError.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/UnitMgr.h"
+#include "catalogue/UnitRules.h"
 #include "ui/AppContext.h"
 #include "ui/ComboStringList.h"
 #include "ui/DataExchange.h"
@@ -372,11 +372,12 @@ QString CDlgOptionsUnits::ImportFaultText(const CUnitTableFile::Outcome& outcome
 }
 
 bool CDlgOptionsUnits::CheckNames(bool needUnit) {
-    if (m_typeText.isEmpty()) {
+    // The same rule as for the names of an imported table: no NUL byte, no outer blanks.
+    if (!CUnitRules::IsName(ToStd(m_typeText))) {
         CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kTypeMissing));
         return false;
     }
-    if (needUnit && m_unitText.isEmpty()) {
+    if (needUnit && !CUnitRules::IsName(ToStd(m_unitText))) {
         CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kUnitMissing));
         return false;
     }
@@ -388,10 +389,9 @@ bool CDlgOptionsUnits::CheckCoefficient() {
         CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kCoefficientMissing));
         return false;
     }
-    // A text that holds no number, or reads as 0 or as an infinite value, would store a
-    // unit that turns every conversion through it into 0, infinity or NaN.
-    const double coefficient = ParseNumber(ToStd(m_coefficientText));
-    if (coefficient == 0.0 || !std::isfinite(coefficient)) {
+    // A text that holds no number, or reads as 0, a negative, denormal or infinite value,
+    // would store a unit that turns conversions through it into 0, infinity or NaN.
+    if (!CUnitRules::IsCoefficient(ParseNumber(ToStd(m_coefficientText)))) {
         CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kCoefficientMissing));
         m_ui->coefficientBox->setFocus();
         m_ui->coefficientBox->selectAll();

@@ -191,3 +191,50 @@ TEST_F(Backups, ListAndRestoreFromTheCommandLine) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Backups, ABackupFolderThatIsAFileIsNamed) {
+    const std::string path = Catalogue();
+    CatalogueOf(2)->SaveToFile(path);
+    // The backup folder is a file, or lies beneath one.
+    WriteFile("file-state/tarvo/backups", "not a folder");
+    const std::string fileAbove = WriteFile("state-file", "not a folder");
+    for (const std::string& state : {m_scratch.File("file-state"), fileAbove}) {
+        SetStateHome(state);
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"--backups"}, std::vector<std::string>{"--restore", "1"}}) {
+            const Outcome outcome = Run(path, args);
+            EXPECT_EQ(outcome.status, 2) << outcome.out;
+            EXPECT_EQ(
+                outcome.err.rfind(
+                    "tarvo-convert: cannot list the backups: " + state + "/tarvo/backups: ", 0),
+                0U)
+                << outcome.err;
+        }
+    }
+}
+
+TEST_F(Backups, AKeepRemovesItsOwnStaleCopiesUnderWay) {
+    const std::string path = Catalogue();
+    CatalogueOf(2)->SaveToFile(path);
+    CCatalogueBackups backups;
+    const std::string first = backups.Keep(path);
+    const std::string prefix = first.substr(0, first.size() - 23);  // without the time stamp
+    const fs::path folder = fs::path(first).parent_path();
+    const std::string stale = prefix + "20261208T230249.123456Z.part";
+    const std::string fresh = prefix + "20261208T230250.123456Z.part";
+    const std::string otherStale = (folder / "Other.Dat.0123abcd.20261208T230249.123456Z.part");
+    for (const std::string& part : {stale, fresh, otherStale}) {
+        WriteFile(fs::relative(part, m_dir).string(), "cut short");
+    }
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    fs::last_write_time(stale, old);
+    fs::last_write_time(otherStale, old);
+    backups.Keep(path);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(otherStale));
+}
+
+}  // namespace

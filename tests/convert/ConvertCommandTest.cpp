@@ -180,14 +180,16 @@ TEST(ConvertCommand, BatchReportsBadLinesAndGoesOn) {
                               "1\tDistance\tFoo\tinch (in.)\n"
                               "just words\n"
                               "0\tTemperature\t" +
-                              kC + "\tKelvin (K)\r\n" + "1\tNowhere\ta\tb";
+                              kC + "\tKelvin (K)\r\n" + "1\tNowhere\ta\tb\n" + "1 yard in feet" +
+                              std::string(70000, ' ') + "\n";
     const Outcome outcome = RunOnFactory({"--batch"}, input);
     EXPECT_EQ(outcome.status, 2);
-    EXPECT_EQ(outcome.out, "37.778\n\n\n273.15\n\n");
+    EXPECT_EQ(outcome.out, "37.778\n\n\n273.15\n\n\n");
     EXPECT_EQ(outcome.err,
               "tarvo-convert: line 2: unknown unit 'Foo' in type 'Distance'\n"
               "tarvo-convert: line 3: expected VALUE, TYPE, FROM and TO separated by tabs\n"
-              "tarvo-convert: line 5: unknown type 'Nowhere'\n");
+              "tarvo-convert: line 5: unknown type 'Nowhere'\n"
+              "tarvo-convert: line 6: the line is longer than 64 KiB\n");
 }
 
 TEST(ConvertCommand, BatchOfGoodLinesSucceedsWithFormatOptions) {

@@ -37,23 +37,35 @@ TEST_P(RatesFileReject, NamesTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RatesFileReject,
-    testing::Values(RejectCase{"Empty", "\n \n", "the rates file is empty"},
-                    RejectCase{"NotDate", "Day, USD\n1 May, 1.1\n",
-                               "line 1: not a reference-rate file: the first field must be 'Date'"},
-                    RejectCase{"RepeatedCode", "Date, USD, USD\n1 May, 1.1, 1.1\n",
-                               "line 1: the currency code 'USD' is empty or repeated"},
-                    RejectCase{"EmptyCode", "Date, USD,, JPY\n1 May, 1.1, 2, 3\n",
-                               "line 1: the currency code '' is empty or repeated"},
-                    RejectCase{"NoRates", "Date, USD, \n",
-                               "the rates file has a header but no line of rates"},
-                    RejectCase{"TooFewRates", "Date, USD, JPY, \n\n1 May, 1.1, \n",
-                               "line 3: 2 fields for 3 columns of the header"},
-                    RejectCase{"RateNotANumber", "Date, USD, JPY\n1 May, 1.1, 16O\n",
-                               "line 2: the rate of JPY '16O' is not a positive number"},
-                    RejectCase{"RateZero", "Date, USD\n1 May, 0\n",
-                               "line 2: the rate of USD '0' is not a positive number"},
-                    RejectCase{"RateNegative", "Date, USD\n1 May, -1.1\n",
-                               "line 2: the rate of USD '-1.1' is not a positive number"}),
+    testing::Values(
+        RejectCase{"Empty", "\n \n", "the rates file is empty"},
+        RejectCase{"NotDate", "Day, USD\n1 May, 1.1\n",
+                   "line 1: not a reference-rate file: the first field must be 'Date'"},
+        RejectCase{"RepeatedCode", "Date, USD, USD\n1 May, 1.1, 1.1\n",
+                   "line 1: the currency code 'USD' is empty or repeated"},
+        RejectCase{"EmptyCode", "Date, USD,, JPY\n1 May, 1.1, 2, 3\n",
+                   "line 1: the currency code '' is empty or repeated"},
+        RejectCase{"NoRates", "Date, USD, \n", "the rates file has a header but no line of rates"},
+        RejectCase{"TooFewRates", "Date, USD, JPY, \n\n1 May, 1.1, \n",
+                   "line 3: 2 fields for 3 columns of the header"},
+        RejectCase{"RateNotANumber", "Date, USD, JPY\n1 May, 1.1, 16O\n",
+                   "line 2: the rate of JPY '16O' is not a positive number"},
+        RejectCase{"RateZero", "Date, USD\n1 May, 0\n",
+                   "line 2: the rate of USD '0' is not a positive number"},
+        RejectCase{"RateNegative", "Date, USD\n1 May, -1.1\n",
+                   "line 2: the rate of USD '-1.1' is not a positive number"},
+        RejectCase{"RateDenormal", "Date, USD\n1 May, 4e-320\n",
+                   "line 2: the rate of USD '4e-320' is not a positive number"},
+        RejectCase{"HugeRateQuotedShort", "Date, USD\n1 May, " + std::string(5000, '9') + "x\n",
+                   "line 2: the rate of USD '" + std::string(60, '9') +
+                       "\u2026' is not a positive number"},
+        RejectCase{
+            "HugeCodeQuotedShort",
+            "Date, USD" + std::string(5000, 'D') + ", USD" + std::string(5000, 'D') + "\n1 May\n",
+            "line 1: the currency code 'USD" + std::string(57, 'D') +
+                "\u2026' is empty or repeated"},
+        RejectCase{"LineOver64KiB", "Date, USD\n1 May, 1" + std::string(65536, '0') + "\n",
+                   "line 2: the line is longer than 64 KiB"}),
     [](const testing::TestParamInfo<RejectCase>& testInfo) { return testInfo.param.label; });
 
 std::string Envelope(const std::string& cubes) {
@@ -178,6 +190,10 @@ TEST(RatesFile, ChangesNothingWithoutADollar) {
         {"Date, GBP, JPY\n1 May, 0.8, 160\n", true, "the rates file has no rate for USD"},
         {"Date, USD, JPY\n1 May, 1.1, 160\n", false,
          "the catalogue has no unit 'U.S.A. (Dollar)' of type 'Currency' to base the rates on"},
+        {"Date, USD, JPY\n1 May, 1e-300, 1e10\n", true,
+         "the rate of JPY per USD is inf, too large or too small for a unit"},
+        {"Date, USD, JPY\n1 May, 1e300, 1e-300\n", true,
+         "the rate of JPY per USD is 0, too large or too small for a unit"},
     };
     for (const Case& c : cases) {
         CUnitMgr catalogue;

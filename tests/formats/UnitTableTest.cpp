@@ -39,6 +39,11 @@ std::string Repeat(const std::string& text, int times) {
     return repeated;
 }
 
+const std::string kNotACoefficient =
+    "is not a positive number of normal size (zero, negative, infinite, NaN and denormal "
+    "coefficients break conversions)";
+const std::string kBadName = "starts or ends with a space, is only spaces or holds a NUL byte";
+
 struct BadLineCase {
     const char* label;
     std::string line;
@@ -82,8 +87,35 @@ INSTANTIATE_TEST_SUITE_P(
         BadLineCase{
             "NameOf33Characters", "Length\t" + Repeat("\u00E9", 33) + "\t1\t0",
             "the unit name '" + Repeat("\u00E9", 33) + "' is longer than 32 characters (33)"},
-        BadLineCase{"EscapedNameOf33Characters", "Length\t" + Repeat("\\t", 33) + "\t1\t0",
-                    "the unit name '" + Repeat("\\t", 33) + "' is longer than 32 characters (33)"},
+        BadLineCase{
+            "EscapedNameOf33Characters", "Length\t" + Repeat("\\t", 33) + "\t1\t0",
+            "the unit name '" + Repeat("\\t", 30) + "\u2026' is longer than 32 characters (33)"},
+        BadLineCase{"HugeFieldIsQuotedShort", "Length\tmile\t" + Repeat("\u00E9", 1000) + "\t0",
+                    "the coefficient '" + Repeat("\u00E9", 60) + "\u2026' is not a number"},
+        BadLineCase{"ZeroCoefficient", "Length\tmile\t0\t0",
+                    "the coefficient '0' " + kNotACoefficient},
+        BadLineCase{"NegativeZeroCoefficient", "Length\tmile\t-0\t0",
+                    "the coefficient '-0' " + kNotACoefficient},
+        BadLineCase{"NegativeCoefficient", "Length\tmile\t-1609\t0",
+                    "the coefficient '-1609' " + kNotACoefficient},
+        BadLineCase{"NanCoefficient", "Length\tmile\tnan\t0",
+                    "the coefficient 'nan' " + kNotACoefficient},
+        BadLineCase{"InfiniteCoefficient", "Length\tmile\tinf\t0",
+                    "the coefficient 'inf' " + kNotACoefficient},
+        BadLineCase{"DenormalCoefficient", "Length\tmile\t4e-320\t0",
+                    "the coefficient '4e-320' " + kNotACoefficient},
+        BadLineCase{"InfiniteOffset", "Length\tmile\t1\t-inf",
+                    "the offset '-inf' is not a finite number"},
+        BadLineCase{"NanOffset", "Length\tmile\t1\tNaN", "the offset 'NaN' is not a finite number"},
+        BadLineCase{"OnlySpaces", "Length\t   \t1\t0", "the unit name '   ' " + kBadName},
+        BadLineCase{"LeadingSpace", " Length\tmile\t1\t0", "the type ' Length' " + kBadName},
+        BadLineCase{"TrailingSpace", "Length\tmile \t1\t0", "the unit name 'mile ' " + kBadName},
+        BadLineCase{"NulByte", std::string("Length\tmi\0le\t1\t0", 15),
+                    "the unit name '" + std::string("mi\0le", 5) + "' " + kBadName},
+        BadLineCase{"LineOver64KiB", "Length\tmile\t1\t" + std::string(65536, '0'),
+                    "the line is longer than 64 KiB"},
+        BadLineCase{"RepeatedName", "Length\tmetre\t2\t0",
+                    "the unit 'metre' of type 'Length' is already on line 2"},
         BadLineCase{"UnknownEscape", "Length\tC:\\units\t1\t0",
                     "the unit name holds the bad escape '\\u' (use \\t, \\n, \\r or \\\\)"},
         BadLineCase{"LoneBackslash", "Length\\\tmile\t1\t0",
@@ -113,21 +145,30 @@ TEST(UnitTable, TakesCrLfByteOrderMarkBlankLinesAndNoFinalNewline) {
         "\xEF\xBB\xBFtype\tunit\tcoefficient\toffset\r\n"
         "Length\tmetre\t1\t0\r\n\r\n\n"
         "Length\t" +
-        Repeat("\u00E9", 32) + "\t-0\t1e-3");
+        Repeat("\u00E9", 32) + "\t2\t-0");
     ASSERT_EQ(outcome.badLines, 0) << outcome.problems[0].message;
     ASSERT_EQ(outcome.units.size(), 2U);
     EXPECT_EQ(outcome.units[0].m_name, "metre");
     EXPECT_EQ(outcome.units[1].m_name, Repeat("\u00E9", 32));
-    EXPECT_TRUE(std::signbit(outcome.units[1].m_coefficient));
-    EXPECT_EQ(outcome.units[1].m_offset, 0.001);
+    EXPECT_EQ(outcome.units[1].m_coefficient, 2);
+    EXPECT_TRUE(std::signbit(outcome.units[1].m_offset));
+}
+
+TEST(UnitTable, BlankLinesTakeNoMemory) {
+    std::vector<CUnitTable::Problem> problems;
+    CUnitTable table;
+    ASSERT_EQ(table.Read(kHeader + std::string(100000, '\n') + "Length\tmetre\t1\t0\n", problems),
+              0);
+    EXPECT_EQ(table.Units().size(), 1U);
+    EXPECT_LE(table.Units().capacity(), 2U);  // the header line is counted too
 }
 
 TEST(UnitTable, WrittenTableReadsBackTheSameNamesAndDoubles) {
     const std::vector<CUnit> units = {
         CUnit("Odd\ttypes", "tab\there", 0.1 + 0.2, 0),
-        CUnit("Odd\ttypes", "line\nbreak\r", std::numeric_limits<double>::denorm_min(), -0.0),
+        CUnit("Odd\ttypes", "line\nbreak\r", std::numeric_limits<double>::min(), -0.0),
         CUnit("Back\\slash", "C:\\\\tmp\\n", std::numeric_limits<double>::max(), 1.0 / 3),
-        CUnit("Back\\slash", "\u03A9 ohm", std::numeric_limits<double>::infinity(), 273.15),
+        CUnit("Back\\slash", "\u03A9 ohm", 1e-300, -std::numeric_limits<double>::max()),
     };
     std::ostringstream out;
     CUnitTable::Write(out, units);

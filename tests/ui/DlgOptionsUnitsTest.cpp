@@ -366,6 +366,17 @@ void DlgOptionsUnitsTest::missingNamesAreRefused() {
                           kUnitMissing, kUnitMissing}));
     QVERIFY(!page.Working().IsModified());
 
+    // Names that an imported table may not have either.
+    const QString badNames[] = {QStringLiteral("   "), QStringLiteral(" rod"),
+                                QStringLiteral("rod "), QStringLiteral("r") + QChar(0) + "d"};
+    for (const QString& name : badNames) {
+        page.Unit()->lineEdit()->setText(name);  // no key types a NUL
+        CMessageBox::SetNextAnswer(QMessageBox::Ok);
+        page.Click("addUnitButton");
+        QCOMPARE(CMessageBox::TakeShownTexts(), QStringList{kUnitMissing});
+    }
+    QVERIFY(!page.Working().IsModified());
+
     TypeInto(page.Unit()->lineEdit(), QStringLiteral("rod"));
     TypeInto(page.Coefficient(), QString());
     for (const char* button : {"addUnitButton", "updateUnitButton"}) {
@@ -387,6 +398,8 @@ void DlgOptionsUnitsTest::unusableCoefficientIsRefused_data() {
     QTest::newRow("overflow") << "1e999";
     QTest::newRow("negative overflow") << "-1e999";
     QTest::newRow("underflow") << "1e-999";
+    QTest::newRow("negative") << "-2.5";
+    QTest::newRow("denormal") << "4e-320";
 }
 
 void DlgOptionsUnitsTest::unusableCoefficientIsRefused() {
