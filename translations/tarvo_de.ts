@@ -530,6 +530,10 @@ Ihre Einheiten bleiben unverändert.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Bitte geben Sie höchstens %1 Zeichen ein.</translation>
     </message>
+    <message>
+        <source>The download did not finish within %1 seconds.</source>
+        <translation>Der Download wurde nicht innerhalb von %1 Sekunden fertig.</translation>
+    </message>
 </context>
 <context>
     <name>DlgAbout</name>

@@ -530,6 +530,10 @@ Yksikkösi ovat ennallaan.</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Kirjoita enintään %1 merkkiä.</translation>
     </message>
+    <message>
+        <source>The download did not finish within %1 seconds.</source>
+        <translation>Lataus ei valmistunut %1 sekunnissa.</translation>
+    </message>
 </context>
 <context>
     <name>DlgAbout</name>
