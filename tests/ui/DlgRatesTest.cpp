@@ -24,9 +24,21 @@ const QString kData = QStringLiteral(TARVO_TEST_DATA "/");
 const std::string kCurrency = "Currency";
 const std::string kYen = "Japan (Yen)";
 const QString kRefusal = QStringLiteral("The server refused the download.");
+// A date that a label taking markup would show as a red banner and a local image.
+const QByteArray kMarkup =
+    "<h1 style='color:red'>WARNING: call +1-555-0100</h1><img src='/usr/share/pixmaps/x.png'>";
 
 QString Message(const CDlgRates& dialog) {
     return NamedChild<QLabel>(dialog, "messageLabel")->text();
+}
+
+/// Has the dialog download source (an address's path) or read it as a file.
+void ReadInto(CDlgRates& dialog, bool download, const QString& source) {
+    if (download) {
+        NamedChild<QPushButton>(dialog, "downloadButton")->click();
+    } else {
+        dialog.ReadFile(source);
+    }
 }
 
 double Coefficient(const CUnitMgr& catalogue, const std::string& unit) {
@@ -44,11 +56,14 @@ private slots:
         m_transfers.Serve(Url("/daily.xml"), daily.readAll());
         m_transfers.Serve(Url("/garbage"), "<html>Moved</html>");
         m_transfers.Refuse(Url("/missing"), kRefusal);
+        m_transfers.Serve(Url("/markup.csv"), "Date, USD, JPY\n" + kMarkup + ", 1.05, 160\n");
         QVERIFY(m_files.isValid());
         Write("no-dollar.csv", "Date, JPY\n8 December 2026, 160.21\n");
         Write("no-date.csv", "Date, USD\n, 1.05\n");
         Write("zero.csv", "Date, USD\n8 December 2026, 0\n");
         Write("empty.xml", "");
+        Write("markup.csv", "Date, USD, JPY\n" + kMarkup + ", 1.05, 160\n");
+        Write("markup-no-dollar.csv", "Date, JPY\n" + kMarkup + ", 160.21\n");
         QCOMPARE(::mkfifo(QFile::encodeName(m_files.filePath("fifo.xml")).constData(), 0600), 0);
     }
 
@@ -134,17 +149,46 @@ private slots:
         const std::string before = app.m_catalogue.SaveToBytes();
         CDlgRates dialog(app.m_catalogue, Url(source), nullptr, &m_transfers);
         dialog.show();
-        if (download) {
-            NamedChild<QPushButton>(dialog, "downloadButton")->click();
-        } else {
-            dialog.ReadFile(source);
-        }
+        ReadInto(dialog, download, source);
         QTRY_COMPARE(Message(dialog), message);
         QVERIFY(NamedChild<QPushButton>(dialog, "applyButton")->isHidden());
         QVERIFY(NamedChild<QPushButton>(dialog, "downloadButton")->isEnabled());
         QCOMPARE(NamedChild<QTableWidget>(dialog, "changesTable")->rowCount(), 0);
         QCOMPARE(app.m_catalogue.SaveToBytes(), before);
         QVERIFY(!app.m_catalogue.IsModified());
+    }
+
+    void outsideTextIsNeverMarkup_data() {
+        QTest::addColumn<bool>("download");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shown");
+        const QString markup = QString::fromLatin1(kMarkup);
+        QTest::newRow("downloaded date") << true << "/markup.csv"
+                                         << "dateLabel"
+                                         << "Rates of " + markup;
+        QTest::newRow("date from a file") << false << m_files.filePath("markup.csv") << "dateLabel"
+                                          << "Rates of " + markup;
+        QTest::newRow("date in the error line")
+            << false << m_files.filePath("markup-no-dollar.csv") << "messageLabel"
+            << "The rates of " + markup +
+                   " cannot be used: the rates file has no rate for USD. Nothing was changed.";
+    }
+    void outsideTextIsNeverMarkup() {
+        QFETCH(bool, download);
+        QFETCH(QString, source);
+        QFETCH(QString, label);
+        QFETCH(QString, shown);
+        CFakeApp app;
+        CDlgRates dialog(app.m_catalogue, Url(source), nullptr, &m_transfers);
+        dialog.show();
+        ReadInto(dialog, download, source);
+        const QLabel* shownIn = NamedChild<QLabel>(dialog, label.toLatin1().constData());
+        QTRY_COMPARE(shownIn->text(), shown);
+        for (const QLabel* each : dialog.findChildren<QLabel*>()) {
+            QVERIFY2(each->textFormat() == Qt::PlainText || !Qt::mightBeRichText(each->text()),
+                     qPrintable(each->objectName()));
+        }
     }
 
     void cancelAfterReadingChangesNothing() {
