@@ -19,6 +19,7 @@
 #include "ui/DlgOptionsUnits.h"
 #include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
+#include "ui/LocalNumber.h"
 #include "ui/StayOnTop.h"
 #include "ui_DlgMain.h"
 
@@ -195,10 +196,10 @@ void CDlgMain::Recompute() {
             result.clear();
         } else {
             const double value =
-                m_app.Catalogue().Convert(ParseNumber(source.toStdString()), m_type.toStdString(),
+                m_app.Catalogue().Convert(LocalNumber::Read(source), m_type.toStdString(),
                                           sourceUnit.toStdString(), targetUnit.toStdString());
             // The result must fit its box whole: Qt would cut a longer text.
-            result = QString::fromStdString(
+            result = LocalNumber::Show(
                 FormatNumber(value, m_app.Settings().m_decimalPrecision, DataExchange::kMaxText));
         }
     }

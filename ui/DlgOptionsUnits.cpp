@@ -17,6 +17,7 @@
 #include "ui/DataExchange.h"
 #include "ui/DlgUnitSets.h"
 #include "ui/FileChooser.h"
+#include "ui/LocalNumber.h"
 #include "ui/MessageBox.h"
 #include "ui_DlgOptionsUnits.h"
 
@@ -43,7 +44,7 @@ std::string ToStd(const QString& text) {
 }
 
 QString CoefficientText(double coefficient) {
-    return QString::fromStdString(FormatCoefficient(coefficient));
+    return LocalNumber::Show(FormatCoefficient(coefficient));
 }
 
 // Typing makes the list's selection follow the text: the entry spelled exactly as typed,
@@ -202,7 +203,7 @@ void CDlgOptionsUnits::OnUpdateUnit() {
         return;
     }
     // A new unit, so an offset the stored one had is dropped with its old coefficient.
-    m_catalogue->AddOrUpdateUnit(CUnit(type, name, ParseNumber(ToStd(m_coefficientText)), 0.0));
+    m_catalogue->AddOrUpdateUnit(CUnit(type, name, LocalNumber::Read(m_coefficientText), 0.0));
     ListStoredNames();
     WriteOut();
 }
@@ -213,7 +214,7 @@ void CDlgOptionsUnits::OnAddUnit() {
     }
     const std::string type = ToStd(m_typeText);
     const std::string name = ToStd(m_unitText);
-    const double coefficient = ParseNumber(ToStd(m_coefficientText));
+    const double coefficient = LocalNumber::Read(m_coefficientText);
     if (const int index = m_catalogue->FindUnit(type, name); index >= 0) {
         if (!Confirm(tr(kUpdateExistingUnit))) {
             m_coefficientText = CoefficientText(m_catalogue->GetUnit(index).m_coefficient);
@@ -390,7 +391,7 @@ bool CDlgOptionsUnits::CheckCoefficient() {
     }
     // A text that holds no number, or reads as 0 or as an infinite value, would store a
     // unit that turns every conversion through it into 0, infinity or NaN.
-    const double coefficient = ParseNumber(ToStd(m_coefficientText));
+    const double coefficient = LocalNumber::Read(m_coefficientText);
     if (coefficient == 0.0 || !std::isfinite(coefficient)) {
         CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kCoefficientMissing));
         m_ui->coefficientBox->setFocus();
