@@ -183,6 +183,18 @@ Ihre Einheiten bleiben unverändert.</translation>
         <source>Added %1 units and updated %2 units from %3 unit sets.</source>
         <translation>Aus %3 Einheitensätzen wurden %1 Einheiten hinzugefügt und %2 Einheiten aktualisiert.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>Zum Lesen ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>The unit sets could not be added: there is not enough memory.
+
+Your units are unchanged.</source>
+        <translation>Die Einheitensätze konnten nicht hinzugefügt werden: Es ist nicht genug Speicher frei.
+
+Ihre Einheiten sind unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>
@@ -245,6 +257,10 @@ Ihre Einheiten bleiben unverändert.</translation>
     <message>
         <source>%1 is a pipe or a device, not a rates file.</source>
         <translation>%1 ist eine Pipe oder ein Gerät, keine Kursdatei.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: there is not enough memory.</source>
+        <translation>%1 konnte nicht gelesen werden: Es ist nicht genug Speicher frei.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +528,10 @@ Ihre Einheiten bleiben unverändert.</translation>
         <source>The download from %1 failed: %2.</source>
         <translation>Das Herunterladen von %1 ist fehlgeschlagen: %2.</translation>
     </message>
+    <message>
+        <source>The download did not finish within %1 seconds.</source>
+        <translation>Der Download wurde nicht innerhalb von %1 Sekunden fertig.</translation>
+    </message>
 </context>
 <context>
     <name>CRatesDownload</name>
@@ -529,10 +549,6 @@ Ihre Einheiten bleiben unverändert.</translation>
     <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Bitte geben Sie höchstens %1 Zeichen ein.</translation>
-    </message>
-    <message>
-        <source>The download did not finish within %1 seconds.</source>
-        <translation>Der Download wurde nicht innerhalb von %1 Sekunden fertig.</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,18 @@ Yksikkösi ovat ennallaan.</translation>
         <source>Added %1 units and updated %2 units from %3 unit sets.</source>
         <translation>%3 yksikkösarjasta lisättiin %1 yksikköä ja päivitettiin %2 yksikköä.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>Sen lukemiseen ei ole tarpeeksi muistia.</translation>
+    </message>
+    <message>
+        <source>The unit sets could not be added: there is not enough memory.
+
+Your units are unchanged.</source>
+        <translation>Yksikkösarjoja ei voitu lisätä: muistia ei ole tarpeeksi.
+
+Yksikkösi ovat ennallaan.</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>
@@ -245,6 +257,10 @@ Yksikkösi ovat ennallaan.</translation>
     <message>
         <source>%1 is a pipe or a device, not a rates file.</source>
         <translation>%1 on putki tai laite eikä kurssitiedosto.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: there is not enough memory.</source>
+        <translation>%1 ei ole luettavissa: muistia ei ole tarpeeksi.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +528,10 @@ Yksikkösi ovat ennallaan.</translation>
         <source>The download from %1 failed: %2.</source>
         <translation>Lataus palvelimelta %1 epäonnistui: %2.</translation>
     </message>
+    <message>
+        <source>The download did not finish within %1 seconds.</source>
+        <translation>Lataus ei valmistunut %1 sekunnissa.</translation>
+    </message>
 </context>
 <context>
     <name>CRatesDownload</name>
@@ -529,10 +549,6 @@ Yksikkösi ovat ennallaan.</translation>
     <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Kirjoita enintään %1 merkkiä.</translation>
-    </message>
-    <message>
-        <source>The download did not finish within %1 seconds.</source>
-        <translation>Lataus ei valmistunut %1 sekunnissa.</translation>
     </message>
 </context>
 <context>

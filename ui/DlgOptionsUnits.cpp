@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <cmath>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -268,15 +269,23 @@ void CDlgOptionsUnits::OnImport() {
     if (path.isEmpty()) {
         return;
     }
-    CUnitTable table;
-    const CUnitTableFile::Outcome outcome =
-        CUnitTableFile::Read(QFile::encodeName(path).toStdString(), table);
-    if (outcome.fault != CUnitTableFile::Fault::kNone) {
-        Warn(tr("The units in %1 could not be imported.\n\n%2\n\nYour units are unchanged.")
-                 .arg(QDir::toNativeSeparators(path), ImportFaultText(outcome)));
+    const QString notImported =
+        tr("The units in %1 could not be imported.\n\n%2\n\nYour units are unchanged.");
+    CUnitTable::MergeCount count;
+    try {
+        CUnitTable table;
+        const CUnitTableFile::Outcome outcome =
+            CUnitTableFile::Read(QFile::encodeName(path).toStdString(), table);
+        if (outcome.fault != CUnitTableFile::Fault::kNone) {
+            Warn(notImported.arg(QDir::toNativeSeparators(path), ImportFaultText(outcome)));
+            return;
+        }
+        count = MergeWhole([&table](CUnitMgr& catalogue) { return table.MergeInto(catalogue); });
+    } catch (const std::bad_alloc&) {
+        Warn(notImported.arg(QDir::toNativeSeparators(path),
+                             tr("There is not enough memory to read it.")));
         return;
     }
-    const CUnitTable::MergeCount count = table.MergeInto(*m_catalogue);
     ShowFreshLists();
     CMessageBox::Show(this, CMessageBox::Icon::Information,
                       tr("Added %1 units and updated %2 units from %3.")
@@ -301,6 +310,16 @@ void CDlgOptionsUnits::OnExport() {
 }
 
 void CDlgOptionsUnits::OnUnitSets() {
+    try {
+        AddUnitSets();
+    } catch (const std::bad_alloc&) {
+        Warn(
+            tr("The unit sets could not be added: there is not enough memory.\n\nYour units "
+               "are unchanged."));
+    }
+}
+
+void CDlgOptionsUnits::AddUnitSets() {
     CDlgUnitSets dialog(*m_catalogue, m_app.UnitSetFolder(), this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -308,17 +327,21 @@ void CDlgOptionsUnits::OnUnitSets() {
     CUnitTable::MergeCount total;
     int merged = 0;
     QStringList refusals;
-    for (const CUnitSet* set : dialog.Chosen()) {
-        const CUnitSet::MergeResult result = set->MergeInto(*m_catalogue);
-        if (!result.refusal.empty()) {
-            refusals << tr("The unit set %1 was not added: %2.")
-                            .arg(CDlgUnitSets::Title(*set), QString::fromStdString(result.refusal));
-            continue;
+    MergeWhole([&](CUnitMgr& catalogue) {
+        for (const CUnitSet* set : dialog.Chosen()) {
+            const CUnitSet::MergeResult result = set->MergeInto(catalogue);
+            if (!result.refusal.empty()) {
+                refusals << tr("The unit set %1 was not added: %2.")
+                                .arg(CDlgUnitSets::Title(*set),
+                                     QString::fromStdString(result.refusal));
+                continue;
+            }
+            total.added += result.count.added;
+            total.updated += result.count.updated;
+            ++merged;
         }
-        total.added += result.count.added;
-        total.updated += result.count.updated;
-        ++merged;
-    }
+        return total;
+    });
     if (merged > 0) {
         ShowFreshLists();
         CMessageBox::Show(this, CMessageBox::Icon::Information,
@@ -330,6 +353,16 @@ void CDlgOptionsUnits::OnUnitSets() {
     if (!refusals.isEmpty()) {
         Warn(refusals.join(QStringLiteral("\n\n")));
     }
+}
+
+template <class Merge>
+CUnitTable::MergeCount CDlgOptionsUnits::MergeWhole(Merge merge) {
+    // Into a copy, so that running out of memory halfway leaves the units as they were.
+    std::unique_ptr<CUnitMgr> merged = m_catalogue->Clone();
+    merged->SetModified(m_catalogue->IsModified());
+    const CUnitTable::MergeCount count = merge(*merged);
+    m_catalogue = std::move(merged);
+    return count;
 }
 
 void CDlgOptionsUnits::Warn(const QString& text) {

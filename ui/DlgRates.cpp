@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QTableWidgetItem>
+#include <new>
 
 #include "catalogue/GuardedFile.h"
 #include "catalogue/UnitMgr.h"
@@ -76,6 +77,14 @@ void CDlgRates::OnFromFile() {
 
 void CDlgRates::ReadFile(const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
+    try {
+        ReadRatesFile(path, name);
+    } catch (const std::bad_alloc&) {
+        FailForMemory(name);
+    }
+}
+
+void CDlgRates::ReadRatesFile(const QString& path, const QString& name) {
     const CGuardedFile file(QFile::encodeName(path).toStdString(), CRatesFile::kMaxBytes);
     switch (file.GetFault()) {
         case CGuardedFile::Fault::kNone:
@@ -100,6 +109,18 @@ void CDlgRates::ReadFile(const QString& path) {
 }
 
 void CDlgRates::ReadRates(std::string_view text, const QString& origin) {
+    try {
+        UseRates(text, origin);
+    } catch (const std::bad_alloc&) {
+        FailForMemory(origin);
+    }
+}
+
+void CDlgRates::FailForMemory(const QString& origin) {
+    Fail(tr("%1 could not be read: there is not enough memory.").arg(origin));
+}
+
+void CDlgRates::UseRates(std::string_view text, const QString& origin) {
     CRatesFile rates;
     std::string error;
     if (!rates.Read(text, error)) {

@@ -10,8 +10,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 #include "catalogue/UnitMgr.h"
+#include "tests/support/AllocationLimit.h"
 #include "tests/support/FakeRatesTransfer.h"
 #include "tests/support/ModalGuard.h"
 #include "tests/support/WindowTestSupport.h"
@@ -24,6 +26,10 @@ const QString kData = QStringLiteral(TARVO_TEST_DATA "/");
 const std::string kCurrency = "Currency";
 const std::string kYen = "Japan (Yen)";
 const QString kRefusal = QStringLiteral("The server refused the download.");
+/// The largest block the tests that run out of memory can still get.
+constexpr std::size_t kMemoryLeft = std::size_t{8} << 20;
+// Rates and then blank lines, more than the memory left can hold.
+const QByteArray kHuge = "Date, USD\n8 December 2026, 1.05\n" + QByteArray(kMemoryLeft, '\n');
 // A date that a label taking markup would show as a red banner and a local image.
 const QByteArray kMarkup =
     "<h1 style='color:red'>WARNING: call +1-555-0100</h1><img src='/usr/share/pixmaps/x.png'>";
@@ -56,12 +62,14 @@ private slots:
         m_transfers.Serve(Url("/daily.xml"), daily.readAll());
         m_transfers.Serve(Url("/garbage"), "<html>Moved</html>");
         m_transfers.Refuse(Url("/missing"), kRefusal);
+        m_transfers.Serve(Url("/huge.csv"), kHuge);
         m_transfers.Serve(Url("/markup.csv"), "Date, USD, JPY\n" + kMarkup + ", 1.05, 160\n");
         QVERIFY(m_files.isValid());
         Write("no-dollar.csv", "Date, JPY\n8 December 2026, 160.21\n");
         Write("no-date.csv", "Date, USD\n, 1.05\n");
         Write("zero.csv", "Date, USD\n8 December 2026, 0\n");
         Write("empty.xml", "");
+        Write("huge.csv", kHuge);
         Write("markup.csv", "Date, USD, JPY\n" + kMarkup + ", 1.05, 160\n");
         Write("markup-no-dollar.csv", "Date, JPY\n" + kMarkup + ", 160.21\n");
         QCOMPARE(::mkfifo(QFile::encodeName(m_files.filePath("fifo.xml")).constData(), 0600), 0);
@@ -140,6 +148,16 @@ private slots:
                    "<html>, not an <Envelope> of rates. Nothing was changed.";
         QTest::newRow("failed download")
             << true << "/missing" << kRefusal + " Nothing was changed.";
+        // Rows whose name ends so run with the memory left too small for the rates.
+        QTest::newRow("download, out of memory")
+            << true << "/huge.csv"
+            << Url("/huge.csv").toString() +
+                   " could not be read: there is not enough memory. Nothing was changed.";
+        QTest::newRow("from file, out of memory")
+            << false << m_files.filePath("huge.csv")
+            << folder +
+                   "/huge.csv could not be read: there is not enough memory. Nothing was "
+                   "changed.";
     }
     void badInputChangesNothing() {
         QFETCH(bool, download);
@@ -149,8 +167,13 @@ private slots:
         const std::string before = app.m_catalogue.SaveToBytes();
         CDlgRates dialog(app.m_catalogue, Url(source), nullptr, &m_transfers);
         dialog.show();
+        std::optional<CAllocationLimit> limit;
+        if (QByteArray(QTest::currentDataTag()).endsWith("out of memory")) {
+            limit.emplace(kMemoryLeft);
+        }
         ReadInto(dialog, download, source);
         QTRY_COMPARE(Message(dialog), message);
+        QVERIFY(!limit || limit->Refused());
         QVERIFY(NamedChild<QPushButton>(dialog, "applyButton")->isHidden());
         QVERIFY(NamedChild<QPushButton>(dialog, "downloadButton")->isEnabled());
         QCOMPARE(NamedChild<QTableWidget>(dialog, "changesTable")->rowCount(), 0);
