@@ -262,6 +262,58 @@ Ihre Einheiten sind unverändert.</translation>
         <source>%1 could not be read: there is not enough memory.</source>
         <translation>%1 konnte nicht gelesen werden: Es ist nicht genug Speicher frei.</translation>
     </message>
+    <message>
+        <source>the rates file is empty</source>
+        <translation>die Kursdatei ist leer</translation>
+    </message>
+    <message>
+        <source>the rates file gives no date for its rates</source>
+        <translation>die Kursdatei nennt kein Datum für ihre Kurse</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the first field must be &apos;Date&apos;</source>
+        <translation>keine Referenzkursdatei: das erste Feld muss 'Date' sein</translation>
+    </message>
+    <message>
+        <source>the currency code &apos;%1&apos; is empty or repeated</source>
+        <translation>der Währungscode '%1' ist leer oder kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>the rates file has a header but no line of rates</source>
+        <translation>die Kursdatei hat eine Kopfzeile, aber keine Zeile mit Kursen</translation>
+    </message>
+    <message>
+        <source>%1 fields for %2 columns of the header</source>
+        <translation>%1 Felder für %2 Spalten der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the rate of %1 &apos;%2&apos; is not a positive number</source>
+        <translation>der Kurs von %1 '%2' ist keine positive Zahl</translation>
+    </message>
+    <message>
+        <source>the XML is not well-formed: %1 at byte %2</source>
+        <translation>das XML ist nicht wohlgeformt: %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the XML holds &lt;%1&gt;, not an &lt;Envelope&gt; of rates</source>
+        <translation>keine Referenzkursdatei: das XML enthält &lt;%1&gt; statt eines &lt;Envelope&gt; mit Kursen</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the XML holds no &lt;Cube&gt; of a day&apos;s rates</source>
+        <translation>keine Referenzkursdatei: das XML enthält keinen &lt;Cube&gt; mit den Kursen eines Tages</translation>
+    </message>
+    <message>
+        <source>the catalogue has no unit &apos;%1&apos; of type &apos;%2&apos; to base the rates on</source>
+        <translation>der Katalog hat keine Einheit '%1' der Art '%2', auf die sich die Kurse beziehen könnten</translation>
+    </message>
+    <message>
+        <source>the rates file has no rate for %1</source>
+        <translation>die Kursdatei enthält keinen Kurs für %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CDlgUnitSets</name>

@@ -262,6 +262,58 @@ Yksikkösi ovat ennallaan.</translation>
         <source>%1 could not be read: there is not enough memory.</source>
         <translation>%1 ei ole luettavissa: muistia ei ole tarpeeksi.</translation>
     </message>
+    <message>
+        <source>the rates file is empty</source>
+        <translation>kurssitiedosto on tyhjä</translation>
+    </message>
+    <message>
+        <source>the rates file gives no date for its rates</source>
+        <translation>kurssitiedosto ei kerro kurssiensa päivämäärää</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the first field must be &apos;Date&apos;</source>
+        <translation>ei viitekurssitiedosto: ensimmäisen kentän on oltava 'Date'</translation>
+    </message>
+    <message>
+        <source>the currency code &apos;%1&apos; is empty or repeated</source>
+        <translation>valuuttakoodi '%1' on tyhjä tai toistuu</translation>
+    </message>
+    <message>
+        <source>the rates file has a header but no line of rates</source>
+        <translation>kurssitiedostossa on otsikkorivi mutta ei kurssiriviä</translation>
+    </message>
+    <message>
+        <source>%1 fields for %2 columns of the header</source>
+        <translation>%1 kenttää otsikkorivin %2 sarakkeelle</translation>
+    </message>
+    <message>
+        <source>the rate of %1 &apos;%2&apos; is not a positive number</source>
+        <translation>valuutan %1 kurssi '%2' ei ole positiivinen luku</translation>
+    </message>
+    <message>
+        <source>the XML is not well-formed: %1 at byte %2</source>
+        <translation>XML ei ole hyvin muodostettua: %1 tavussa %2</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the XML holds &lt;%1&gt;, not an &lt;Envelope&gt; of rates</source>
+        <translation>ei viitekurssitiedosto: XML sisältää elementin &lt;%1&gt; eikä kurssien &lt;Envelope&gt;-elementtiä</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the XML holds no &lt;Cube&gt; of a day&apos;s rates</source>
+        <translation>ei viitekurssitiedosto: XML ei sisällä päivän kurssien &lt;Cube&gt;-elementtiä</translation>
+    </message>
+    <message>
+        <source>the catalogue has no unit &apos;%1&apos; of type &apos;%2&apos; to base the rates on</source>
+        <translation>luettelossa ei ole lajin '%2' yksikköä '%1', johon kurssit voisi perustaa</translation>
+    </message>
+    <message>
+        <source>the rates file has no rate for %1</source>
+        <translation>kurssitiedostossa ei ole kurssia valuutalle %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rivi %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CDlgUnitSets</name>

@@ -50,6 +50,8 @@ private:
     void ReadRates(std::string_view text, const QString& origin);
     /// ReadRates's work; may throw bad_alloc.
     void UseRates(std::string_view text, const QString& origin);
+    /// The reason in the window's language.
+    static QString Describe(const CRatesReason& reason);
     /// Says that origin could not be read for want of memory.
     void FailForMemory(const QString& origin);
     void ShowChanges(const CRatesFile& rates, const CRatesUpdate::Outcome& outcome);

@@ -19,6 +19,7 @@
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgMain.h"
 #include "ui/DlgRates.h"
+#include "ui/Translation.h"
 
 namespace {
 
@@ -212,6 +213,39 @@ private slots:
             QVERIFY2(each->textFormat() == Qt::PlainText || !Qt::mightBeRichText(each->text()),
                      qPrintable(each->objectName()));
         }
+    }
+
+    void reasonsAreInTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("de, bad rate") << "de"
+                                      << "zero.csv"
+                                      << "Zeile 2: der Kurs von USD '0' ist keine positive Zahl";
+        QTest::newRow("de, no date") << "de"
+                                     << "no-date.csv"
+                                     << "die Kursdatei nennt kein Datum für ihre Kurse";
+        QTest::newRow("de, no dollar") << "de"
+                                       << "no-dollar.csv"
+                                       << "die Kursdatei enthält keinen Kurs für USD";
+        QTest::newRow("fi, bad rate") << "fi"
+                                      << "zero.csv"
+                                      << "rivi 2: valuutan USD kurssi '0' ei ole positiivinen luku";
+        QTest::newRow("fi, empty") << "fi"
+                                   << "empty.xml"
+                                   << "kurssitiedosto on tyhjä";
+    }
+    void reasonsAreInTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        CTranslation translation;
+        translation.Install({language});
+        CFakeApp app;
+        CDlgRates dialog(app.m_catalogue, Url("/daily.xml"), nullptr, &m_transfers);
+        dialog.show();
+        dialog.ReadFile(m_files.filePath(file));
+        QVERIFY2(Message(dialog).contains(reason), qPrintable(Message(dialog)));
     }
 
     void cancelAfterReadingChangesNothing() {
