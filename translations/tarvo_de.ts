@@ -195,6 +195,14 @@ Your units are unchanged.</source>
 
 Ihre Einheiten sind unverändert.</translation>
     </message>
+    <message>
+        <source>the file is not a unit set: units of one type, the first with coefficient 1 and offset 0</source>
+        <translation>die Datei ist kein Einheitensatz: Einheiten eines Typs, die erste mit Koeffizient 1 und Verschiebung 0</translation>
+    </message>
+    <message>
+        <source>the type &apos;%1&apos; has no unit &apos;%2&apos;, which the set&apos;s units are measured against</source>
+        <translation>der Typ '%1' hat keine Einheit '%2', an der die Einheiten des Satzes gemessen werden</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>
@@ -272,11 +280,11 @@ Ihre Einheiten sind unverändert.</translation>
     </message>
     <message>
         <source>not a reference-rate file: the first field must be &apos;Date&apos;</source>
-        <translation>keine Referenzkursdatei: das erste Feld muss 'Date' sein</translation>
+        <translation>keine Referenzkursdatei: das erste Feld muss &apos;Date&apos; sein</translation>
     </message>
     <message>
         <source>the currency code &apos;%1&apos; is empty or repeated</source>
-        <translation>der Währungscode '%1' ist leer oder kommt doppelt vor</translation>
+        <translation>der Währungscode &apos;%1&apos; ist leer oder kommt doppelt vor</translation>
     </message>
     <message>
         <source>the rates file has a header but no line of rates</source>
@@ -288,7 +296,7 @@ Ihre Einheiten sind unverändert.</translation>
     </message>
     <message>
         <source>the rate of %1 &apos;%2&apos; is not a positive number</source>
-        <translation>der Kurs von %1 '%2' ist keine positive Zahl</translation>
+        <translation>der Kurs von %1 &apos;%2&apos; ist keine positive Zahl</translation>
     </message>
     <message>
         <source>the XML is not well-formed: %1 at byte %2</source>
@@ -304,7 +312,7 @@ Ihre Einheiten sind unverändert.</translation>
     </message>
     <message>
         <source>the catalogue has no unit &apos;%1&apos; of type &apos;%2&apos; to base the rates on</source>
-        <translation>der Katalog hat keine Einheit '%1' der Art '%2', auf die sich die Kurse beziehen könnten</translation>
+        <translation>der Katalog hat keine Einheit &apos;%1&apos; vom Typ &apos;%2&apos;, auf die sich die Kurse beziehen könnten</translation>
     </message>
     <message>
         <source>the rates file has no rate for %1</source>

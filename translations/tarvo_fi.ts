@@ -195,6 +195,14 @@ Your units are unchanged.</source>
 
 Yksikkösi ovat ennallaan.</translation>
     </message>
+    <message>
+        <source>the file is not a unit set: units of one type, the first with coefficient 1 and offset 0</source>
+        <translation>tiedosto ei ole yksikkösarja: yhden tyypin yksiköitä, joista ensimmäisen kerroin on 1 ja siirtymä 0</translation>
+    </message>
+    <message>
+        <source>the type &apos;%1&apos; has no unit &apos;%2&apos;, which the set&apos;s units are measured against</source>
+        <translation>tyypillä '%1' ei ole yksikköä '%2', johon sarjan yksiköt suhteutetaan</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>
@@ -272,11 +280,11 @@ Yksikkösi ovat ennallaan.</translation>
     </message>
     <message>
         <source>not a reference-rate file: the first field must be &apos;Date&apos;</source>
-        <translation>ei viitekurssitiedosto: ensimmäisen kentän on oltava 'Date'</translation>
+        <translation>ei viitekurssitiedosto: ensimmäisen kentän on oltava &apos;Date&apos;</translation>
     </message>
     <message>
         <source>the currency code &apos;%1&apos; is empty or repeated</source>
-        <translation>valuuttakoodi '%1' on tyhjä tai toistuu</translation>
+        <translation>valuuttakoodi &apos;%1&apos; on tyhjä tai toistuu</translation>
     </message>
     <message>
         <source>the rates file has a header but no line of rates</source>
@@ -288,7 +296,7 @@ Yksikkösi ovat ennallaan.</translation>
     </message>
     <message>
         <source>the rate of %1 &apos;%2&apos; is not a positive number</source>
-        <translation>valuutan %1 kurssi '%2' ei ole positiivinen luku</translation>
+        <translation>valuutan %1 kurssi &apos;%2&apos; ei ole positiivinen luku</translation>
     </message>
     <message>
         <source>the XML is not well-formed: %1 at byte %2</source>
@@ -304,7 +312,7 @@ Yksikkösi ovat ennallaan.</translation>
     </message>
     <message>
         <source>the catalogue has no unit &apos;%1&apos; of type &apos;%2&apos; to base the rates on</source>
-        <translation>luettelossa ei ole lajin '%2' yksikköä '%1', johon kurssit voisi perustaa</translation>
+        <translation>luettelossa ei ole tyypin &apos;%2&apos; yksikköä &apos;%1&apos;, johon kurssit voisi perustaa</translation>
     </message>
     <message>
         <source>the rates file has no rate for %1</source>

@@ -332,8 +332,7 @@ void CDlgOptionsUnits::AddUnitSets() {
             const CUnitSet::MergeResult result = set->MergeInto(catalogue);
             if (!result.refusal.empty()) {
                 refusals << tr("The unit set %1 was not added: %2.")
-                                .arg(CDlgUnitSets::Title(*set),
-                                     QString::fromStdString(result.refusal));
+                                .arg(CDlgUnitSets::Title(*set), RefusalText(*set, result.why));
                 continue;
             }
             total.added += result.count.added;
@@ -363,6 +362,23 @@ CUnitTable::MergeCount CDlgOptionsUnits::MergeWhole(Merge merge) {
     const CUnitTable::MergeCount count = merge(*merged);
     m_catalogue = std::move(merged);
     return count;
+}
+
+QString CDlgOptionsUnits::RefusalText(const CUnitSet& set, CUnitSet::Refusal why) {
+    switch (why) {
+        case CUnitSet::Refusal::kNone:
+            break;
+        case CUnitSet::Refusal::kNotASet:
+            return tr(
+                "the file is not a unit set: units of one type, the first with "
+                "coefficient 1 and offset 0");
+        case CUnitSet::Refusal::kNoBaseUnit:
+            return tr("the type '%1' has no unit '%2', which the set's units are measured "
+                      "against")
+                .arg(QString::fromStdString(set.Type()),
+                     QString::fromStdString(set.Units().front().m_name));
+    }
+    return {};
 }
 
 void CDlgOptionsUnits::Warn(const QString& text) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "formats/UnitSet.h"
 #include "formats/UnitTableFile.h"
 
 class CAppContext;
@@ -59,6 +60,8 @@ private:
     /// After the catalogue changed wholesale: empty boxes, the type list filled anew.
     void ShowFreshLists();
     void Warn(const QString& text);
+    /// Why a unit set could not join the units, in the window's language.
+    static QString RefusalText(const CUnitSet& set, CUnitSet::Refusal why);
     /// Why a file could not be imported, in a few lines.
     static QString ImportFaultText(const CUnitTableFile::Outcome& outcome);
 
