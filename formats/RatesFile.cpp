@@ -47,28 +47,24 @@ bool NextFilledLine(CTextLines& lines, std::string& line) {
     return false;
 }
 
-std::string LinePrefix(const CTextLines& lines) {
-    return "line " + std::to_string(lines.Number()) + ": ";
-}
-
-/// Whether the line Next gave last was whole; false with error when it was too long.
-bool WholeLine(const CTextLines& lines, std::string& error) {
-    if (lines.TooLong()) {
-        error = LinePrefix(lines) + CTextLines::TooLongMessage();
-        return false;
-    }
-    return true;
+/// The reason for a line longer than CTextLines holds whole.
+CRatesReason LineTooLong(const CTextLines& lines) {
+    return CRatesReason(CRatesReason::Code::kLineTooLong,
+                        {std::to_string(CTextLines::kMaxLineBytes >> 10)}, lines.Number());
 }
 
 }  // namespace
 
 bool CRatesFile::Read(std::string_view text, std::string& error) {
-    const bool read = CRatesXml::LooksLikeXml(text) ? CRatesXml::Read(text, m_date, m_rates, error)
-                                                    : ReadCsv(text, error);
+    m_reason = CRatesReason();
+    const bool read = CRatesXml::LooksLikeXml(text)
+                          ? CRatesXml::Read(text, m_date, m_rates, m_reason)
+                          : ReadCsv(text);
     if (read && m_date.empty()) {
-        error = "the rates file gives no date for its rates";
+        m_reason = CRatesReason(CRatesReason::Code::kNoDate);
     }
     if (!read || m_date.empty()) {
+        error = m_reason.English();
         m_date.clear();
         m_rates.clear();
         return false;
@@ -80,45 +76,46 @@ bool CRatesFile::Read(std::string_view text, std::string& error) {
     return true;
 }
 
-bool CRatesFile::ReadCsv(std::string_view text, std::string& error) {
+bool CRatesFile::Refuse(CRatesReason reason) {
+    m_reason = std::move(reason);
+    return false;
+}
+
+bool CRatesFile::ReadCsv(std::string_view text) {
     m_date.clear();
     m_rates.clear();
     std::istringstream in{std::string(text)};
     CTextLines lines(in);
     std::string header;
     if (!NextFilledLine(lines, header)) {
-        error = "the rates file is empty";
-        return false;
+        return Refuse(CRatesReason(CRatesReason::Code::kEmpty));
     }
-    if (!WholeLine(lines, error)) {
-        return false;
+    if (lines.TooLong()) {
+        return Refuse(LineTooLong(lines));
     }
     const std::vector<std::string_view> codes = SplitAtCommas(header);
     if (codes.front() != "Date") {
-        error = LinePrefix(lines) + "not a reference-rate file: the first field must be 'Date'";
-        return false;
+        return Refuse(CRatesReason(CRatesReason::Code::kNotDateHeader, {}, lines.Number()));
     }
     const auto firstCode = codes.begin() + 1;
     for (auto code = firstCode; code != codes.end(); ++code) {
         if (code->empty() || std::find(firstCode, code, *code) != code) {
-            error = LinePrefix(lines) + "the currency code " + QuotedField(*code) +
-                    " is empty or repeated";
-            return false;
+            return Refuse(
+                CRatesReason(CRatesReason::Code::kBadCode, {ShortField(*code)}, lines.Number()));
         }
     }
     std::string values;
     if (!NextFilledLine(lines, values)) {
-        error = "the rates file has a header but no line of rates";
-        return false;
+        return Refuse(CRatesReason(CRatesReason::Code::kNoRatesLine));
     }
-    if (!WholeLine(lines, error)) {
-        return false;
+    if (lines.TooLong()) {
+        return Refuse(LineTooLong(lines));
     }
     const std::vector<std::string_view> fields = SplitAtCommas(values);
     if (fields.size() != codes.size()) {
-        error = LinePrefix(lines) + std::to_string(fields.size()) + " fields for " +
-                std::to_string(codes.size()) + " columns of the header";
-        return false;
+        return Refuse(CRatesReason(CRatesReason::Code::kFieldCount,
+                                   {std::to_string(fields.size()), std::to_string(codes.size())},
+                                   lines.Number()));
     }
     m_date = fields.front();
     for (std::size_t i = 1; i < fields.size(); ++i) {
@@ -126,9 +123,9 @@ bool CRatesFile::ReadCsv(std::string_view text, std::string& error) {
         double perEuro = 0.0;
         if (fields[i] != kNoRate) {
             if (!CCurrencyRate::ReadPerEuro(fields[i], perEuro)) {
-                error = LinePrefix(lines) + "the rate of " + ShortField(rate.code) + " " +
-                        QuotedField(fields[i]) + " is not a positive number";
-                return false;
+                return Refuse(CRatesReason(CRatesReason::Code::kBadRate,
+                                           {ShortField(rate.code), ShortField(fields[i])},
+                                           lines.Number()));
             }
             rate.perEuro = perEuro;
         }

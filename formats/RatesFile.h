@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/CurrencyRate.h"
+#include "formats/RatesReason.h"
 
 /// A daily reference-rate file of the European Central Bank, as XML (eurofxref-daily.xml,
 /// read by CRatesXml) or as CSV (eurofxref.csv), told apart by content. The CSV form is a
@@ -24,10 +25,15 @@ public:
     bool Read(std::string_view text, std::string& error);
     const std::string& Date() const { return m_date; }
     const std::vector<CCurrencyRate>& Rates() const { return m_rates; }
+    /// Why the last Read returned false, as a code with its values.
+    const CRatesReason& Reason() const { return m_reason; }
 
 private:
-    bool ReadCsv(std::string_view text, std::string& error);
+    bool ReadCsv(std::string_view text);
+    /// Keeps reason as the file's and returns false.
+    bool Refuse(CRatesReason reason);
 
     std::string m_date;
     std::vector<CCurrencyRate> m_rates;
+    CRatesReason m_reason;
 };

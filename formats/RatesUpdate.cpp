@@ -79,15 +79,18 @@ bool CRatesUpdate::Apply(const std::vector<CCurrencyRate>& rates, CUnitMgr& cata
     const std::string type(kCurrencyType);
     outcome = Outcome();
     if (catalogue.FindUnit(type, std::string(kDollarUnit)) < 0) {
-        error = "the catalogue has no unit '" + std::string(kDollarUnit) + "' of type '" + type +
-                "' to base the rates on";
+        outcome.refusal =
+            CRatesReason(CRatesReason::Code::kNoDollarUnit, {std::string(kDollarUnit), type});
+        error = outcome.refusal.English();
         return false;
     }
     const auto dollar = std::find_if(rates.begin(), rates.end(), [](const CCurrencyRate& rate) {
         return rate.code == kDollarCode && rate.perEuro.has_value();
     });
     if (dollar == rates.end()) {
-        error = "the rates file has no rate for " + std::string(kDollarCode);
+        outcome.refusal =
+            CRatesReason(CRatesReason::Code::kNoDollarRate, {std::string(kDollarCode)});
+        error = outcome.refusal.English();
         return false;
     }
 
@@ -104,8 +107,10 @@ bool CRatesUpdate::Apply(const std::vector<CCurrencyRate>& rates, CUnitMgr& cata
         const double coefficient = *rate.perEuro / *dollar->perEuro;
         if (!CUnitRules::IsCoefficient(coefficient)) {
             // Rates far apart overflow or underflow, and the unit would convert to inf or 0.
-            error = "the rate of " + ShortField(rate.code) + " per " + std::string(kDollarCode) +
-                    " is " + DoubleText::Write(coefficient) + ", too large or too small for a unit";
+            outcome.refusal = CRatesReason(
+                CRatesReason::Code::kRateOutOfRange,
+                {ShortField(rate.code), std::string(kDollarCode), DoubleText::Write(coefficient)});
+            error = outcome.refusal.English();
             return false;
         }
         perDollar.emplace_back(unit, coefficient);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/CurrencyRate.h"
+#include "formats/RatesReason.h"
 
 class CUnitMgr;
 
@@ -30,6 +31,7 @@ public:
         int unchanged = 0;                      ///< units the rates left at their value
         int withoutRate = 0;                    ///< units of the type the file gives no rate for
         std::vector<std::string> unknownCodes;  ///< codes with a rate but no unit name
+        CRatesReason refusal;                   ///< why Apply returned false
     };
 
     /// The catalogue's unit name for an ISO 4217 code, or empty text for an unknown code.

@@ -37,25 +37,24 @@ bool CRatesXml::LooksLikeXml(std::string_view text) {
 }
 
 bool CRatesXml::Read(std::string_view text, std::string& date, std::vector<CCurrencyRate>& rates,
-                     std::string& error) {
+                     CRatesReason& reason) {
     date.clear();
     rates.clear();
     pugi::xml_document document;
     const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
     if (!parsed) {
-        error = "the XML is not well-formed: " + std::string(parsed.description()) + " at byte " +
-                std::to_string(parsed.offset);
+        reason = CRatesReason(CRatesReason::Code::kXmlMalformed,
+                              {parsed.description(), std::to_string(parsed.offset)});
         return false;
     }
     const pugi::xml_node envelope = document.document_element();
     if (LocalName(envelope) != "Envelope") {
-        error = "not a reference-rate file: the XML holds <" + ShortField(envelope.name()) +
-                ">, not an <Envelope> of rates";
+        reason = CRatesReason(CRatesReason::Code::kXmlNotEnvelope, {ShortField(envelope.name())});
         return false;
     }
     const pugi::xml_node day = FirstChild(FirstChild(envelope, "Cube"), "Cube");
     if (!day) {
-        error = "not a reference-rate file: the XML holds no <Cube> of a day's rates";
+        reason = CRatesReason(CRatesReason::Code::kXmlNoDay);
         return false;
     }
     date = day.attribute("time").value();
@@ -67,15 +66,15 @@ bool CRatesXml::Read(std::string_view text, std::string& date, std::vector<CCurr
         const bool repeated = std::any_of(rates.begin(), rates.end(),
                                           [&code](const auto& rate) { return rate.code == code; });
         if (code.empty() || repeated) {
-            error = "the currency code " + QuotedField(code) + " is empty or repeated";
+            reason = CRatesReason(CRatesReason::Code::kBadCode, {ShortField(code)});
             rates.clear();
             return false;
         }
         const std::string_view rateText = cube.attribute("rate").value();
         double perEuro = 0.0;
         if (!CCurrencyRate::ReadPerEuro(rateText, perEuro)) {
-            error = "the rate of " + ShortField(code) + " " + QuotedField(rateText) +
-                    " is not a positive number";
+            reason = CRatesReason(CRatesReason::Code::kBadRate,
+                                  {ShortField(code), ShortField(rateText)});
             rates.clear();
             return false;
         }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/CurrencyRate.h"
+#include "formats/RatesReason.h"
 
 /// The European Central Bank's reference rates as XML (eurofxref-daily.xml): an envelope
 /// holding <Cube><Cube time="2026-12-08"><Cube currency="USD" rate="1.0512"/>...</Cube>
@@ -16,8 +17,8 @@ public:
     /// blank (after a UTF-8 byte order mark) opens a tag.
     static bool LooksLikeXml(std::string_view text);
 
-    /// Reads the date and the rates of the newest day; false with error naming the fault.
+    /// Reads the date and the rates of the newest day; false with the reason.
     /// The date is left empty when the day has none.
     static bool Read(std::string_view text, std::string& date, std::vector<CCurrencyRate>& rates,
-                     std::string& error);
+                     CRatesReason& reason);
 };

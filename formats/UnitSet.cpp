@@ -35,16 +35,12 @@ const std::string& CUnitSet::Type() const {
     return Units().empty() ? kNone : Units().front().m_type;
 }
 
-bool CUnitSet::PlaceIn(const CUnitMgr& catalogue, std::vector<CUnit>& placed,
-                       std::string& refusal) const {
+CUnitSet::Refusal CUnitSet::PlaceIn(const CUnitMgr& catalogue, std::vector<CUnit>& placed) const {
     const std::vector<CUnit>& units = Units();
     const auto otherType = [&](const CUnit& unit) { return unit.m_type != Type(); };
     if (units.empty() || units.front().m_coefficient != 1.0 || units.front().m_offset != 0.0 ||
         std::any_of(units.begin(), units.end(), otherType)) {
-        refusal =
-            "the file is not a unit set: units of one type, the first with coefficient 1 "
-            "and offset 0";
-        return false;
+        return Refusal::kNotASet;
     }
     // u = s × c + o in the set's base s and s = b × cS + oS in the catalogue's base b, so
     // u = b × c·cS + (oS × c + o).
@@ -54,9 +50,7 @@ bool CUnitSet::PlaceIn(const CUnitMgr& catalogue, std::vector<CUnit>& placed,
     if (!catalogue.FindTypeRun(base.m_type).Empty()) {
         const int index = catalogue.FindUnit(base.m_type, base.m_name);
         if (index < 0) {
-            refusal = "the type '" + base.m_type + "' has no unit '" + base.m_name +
-                      "', which the set's units are measured against";
-            return false;
+            return Refusal::kNoBaseUnit;
         }
         const CUnit& there = catalogue.Units()[static_cast<std::size_t>(index)];
         scale = there.m_coefficient;
@@ -68,13 +62,12 @@ bool CUnitSet::PlaceIn(const CUnitMgr& catalogue, std::vector<CUnit>& placed,
         placed.emplace_back(unit.m_type, unit.m_name, unit.m_coefficient * scale,
                             shift * unit.m_coefficient + unit.m_offset);
     }
-    return true;
+    return Refusal::kNone;
 }
 
 bool CUnitSet::IsIn(const CUnitMgr& catalogue) const {
     std::vector<CUnit> placed;
-    std::string refusal;
-    if (!PlaceIn(catalogue, placed, refusal)) {
+    if (PlaceIn(catalogue, placed) != Refusal::kNone) {
         return false;
     }
     return std::all_of(placed.begin(), placed.end(), [&](const CUnit& unit) {
@@ -91,8 +84,20 @@ bool CUnitSet::IsIn(const CUnitMgr& catalogue) const {
 CUnitSet::MergeResult CUnitSet::MergeInto(CUnitMgr& catalogue) const {
     MergeResult result;
     std::vector<CUnit> placed;
-    if (PlaceIn(catalogue, placed, result.refusal)) {
-        result.count = CUnitTable(std::move(placed)).MergeInto(catalogue);
+    result.why = PlaceIn(catalogue, placed);
+    switch (result.why) {
+        case Refusal::kNone:
+            result.count = CUnitTable(std::move(placed)).MergeInto(catalogue);
+            break;
+        case Refusal::kNotASet:
+            result.refusal =
+                "the file is not a unit set: units of one type, the first with coefficient 1 "
+                "and offset 0";
+            break;
+        case Refusal::kNoBaseUnit:
+            result.refusal = "the type '" + Type() + "' has no unit '" + Units().front().m_name +
+                             "', which the set's units are measured against";
+            break;
     }
     return result;
 }

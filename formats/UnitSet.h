@@ -14,9 +14,17 @@ class CUnitMgr;
 /// the catalogue has it, so that a type whose base the user changed keeps its own base.
 class CUnitSet {
 public:
+    /// Why a set cannot join a catalogue.
+    enum class Refusal {
+        kNone,
+        kNotASet,     ///< not units of one type, the first with coefficient 1 and offset 0
+        kNoBaseUnit,  ///< the catalogue has the set's type but not the set's first unit
+    };
+
     /// What MergeInto did.
     struct MergeResult {
-        std::string refusal;  ///< why nothing changed; empty when the set was merged
+        std::string refusal;           ///< why nothing changed; empty when the set was merged
+        Refusal why = Refusal::kNone;  ///< the same as a code, for a window to word
         CUnitTable::MergeCount count;
     };
 
@@ -45,8 +53,8 @@ public:
     MergeResult MergeInto(CUnitMgr& catalogue) const;
 
 private:
-    /// The set's units as they stand in catalogue; false with refusal when they cannot.
-    bool PlaceIn(const CUnitMgr& catalogue, std::vector<CUnit>& placed, std::string& refusal) const;
+    /// The set's units as they stand in catalogue; the refusal when they cannot.
+    Refusal PlaceIn(const CUnitMgr& catalogue, std::vector<CUnit>& placed) const;
 
     std::string m_path;
     CUnitTable m_table;

@@ -24,8 +24,10 @@ CHttpRatesTransfer::CHttpRatesTransfer(Listener& listener) : m_listener(listener
     m_network.setRedirectPolicy(QNetworkRequest::UserVerifiedRedirectPolicy);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
-        Abort(tr("The server did not answer within %1 seconds.")
-                  .arg(static_cast<double>(m_timeout.count()) / 1000.0));
+        const double seconds = static_cast<double>(m_timeout.count()) / 1000.0;
+        // A server that sent something did answer; it was the download that was too slow.
+        Abort(m_answered ? tr("The download did not finish within %1 seconds.").arg(seconds)
+                         : tr("The server did not answer within %1 seconds.").arg(seconds));
     });
 }
 
@@ -44,6 +46,7 @@ void CHttpRatesTransfer::Start(const QUrl& url, std::chrono::milliseconds timeou
     m_body.clear();
     m_abortMessage.clear();
     m_sslErrors.clear();
+    m_answered = false;
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("https") && scheme != QLatin1String("http"))) {
         m_listener.OnFailed(
@@ -55,11 +58,14 @@ void CHttpRatesTransfer::Start(const QUrl& url, std::chrono::milliseconds timeou
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Tarvo"));
     m_reply = m_network.get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &CHttpRatesTransfer::OnReadyRead);
-    connect(m_reply, &QNetworkReply::downloadProgress, this,
-            [this](qint64 received, qint64 total) { m_listener.OnProgress(received, total); });
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        m_answered = m_answered || received > 0;
+        m_listener.OnProgress(received, total);
+    });
     connect(m_reply, &QNetworkReply::redirected, this, &CHttpRatesTransfer::OnRedirected);
     connect(m_reply, &QNetworkReply::sslErrors, this, &CHttpRatesTransfer::OnSslErrors);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
+        m_answered = true;
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid()) {
             CheckSize(length.toLongLong());

@@ -49,5 +49,7 @@ private:
     QByteArray m_body;
     QString m_abortMessage;
     QString m_sslErrors;
+    /// Whether the server has sent anything yet (at least the head of its answer).
+    bool m_answered = false;
     std::chrono::milliseconds m_timeout{};
 };

@@ -82,6 +82,7 @@ bool CConverterApp::StartUp(CReadAhead* readAhead) {
         m_workspace = readAhead != nullptr ? readAhead->TakeWorkspace()
                                            : CWorkspaceLoad::Read(m_settingsRoot, kVersion);
     } catch (...) {
+        m_workspace = {};
         Fail();
         return false;
     }
@@ -98,7 +99,9 @@ void CConverterApp::RunMainWindow() {
 }
 
 void CConverterApp::ShutDown() {
-    if (!m_failed && m_workspace.catalogue && m_workspace.catalogue->IsModified()) {
+    // The catalogue only ever holds what the user confirmed (OK, Apply): a failure later in
+    // the run must not lose it.
+    if (m_workspace.catalogue && m_workspace.catalogue->IsModified()) {
         SaveCatalogue();
     }
     if (m_workspace.settings && m_workspace.settings->IsModified()) {

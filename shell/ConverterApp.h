@@ -41,8 +41,8 @@ public:
     bool StartUp(CReadAhead* readAhead = nullptr);
     /// Runs the main converter window modally until the user ends it.
     void RunMainWindow();
-    /// Saves the catalogue when modified (unless the run failed), then the settings when
-    /// modified.
+    /// Saves the catalogue when modified (also after a failure in the window), then the
+    /// settings when modified.
     void ShutDown();
 
     /// True once a failure has ended the run (it has been shown).

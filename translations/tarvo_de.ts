@@ -183,6 +183,26 @@ Ihre Einheiten bleiben unverändert.</translation>
         <source>Added %1 units and updated %2 units from %3 unit sets.</source>
         <translation>Aus %3 Einheitensätzen wurden %1 Einheiten hinzugefügt und %2 Einheiten aktualisiert.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>Zum Lesen ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>The unit sets could not be added: there is not enough memory.
+
+Your units are unchanged.</source>
+        <translation>Die Einheitensätze konnten nicht hinzugefügt werden: Es ist nicht genug Speicher frei.
+
+Ihre Einheiten sind unverändert.</translation>
+    </message>
+    <message>
+        <source>the file is not a unit set: units of one type, the first with coefficient 1 and offset 0</source>
+        <translation>die Datei ist kein Einheitensatz: Einheiten eines Typs, die erste mit Koeffizient 1 und Verschiebung 0</translation>
+    </message>
+    <message>
+        <source>the type &apos;%1&apos; has no unit &apos;%2&apos;, which the set&apos;s units are measured against</source>
+        <translation>der Typ &apos;%1&apos; hat keine Einheit &apos;%2&apos;, an der die Einheiten des Satzes gemessen werden</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>
@@ -245,6 +265,70 @@ Ihre Einheiten bleiben unverändert.</translation>
     <message>
         <source>%1 is a pipe or a device, not a rates file.</source>
         <translation>%1 ist eine Pipe oder ein Gerät, keine Kursdatei.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: there is not enough memory.</source>
+        <translation>%1 konnte nicht gelesen werden: Es ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>the rates file is empty</source>
+        <translation>die Kursdatei ist leer</translation>
+    </message>
+    <message>
+        <source>the rates file gives no date for its rates</source>
+        <translation>die Kursdatei nennt kein Datum für ihre Kurse</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the first field must be &apos;Date&apos;</source>
+        <translation>keine Referenzkursdatei: das erste Feld muss &apos;Date&apos; sein</translation>
+    </message>
+    <message>
+        <source>the currency code &apos;%1&apos; is empty or repeated</source>
+        <translation>der Währungscode &apos;%1&apos; ist leer oder kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>the rates file has a header but no line of rates</source>
+        <translation>die Kursdatei hat eine Kopfzeile, aber keine Zeile mit Kursen</translation>
+    </message>
+    <message>
+        <source>%1 fields for %2 columns of the header</source>
+        <translation>%1 Felder für %2 Spalten der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the rate of %1 &apos;%2&apos; is not a positive number</source>
+        <translation>der Kurs von %1 &apos;%2&apos; ist keine positive Zahl</translation>
+    </message>
+    <message>
+        <source>the XML is not well-formed: %1 at byte %2</source>
+        <translation>das XML ist nicht wohlgeformt: %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the XML holds &lt;%1&gt;, not an &lt;Envelope&gt; of rates</source>
+        <translation>keine Referenzkursdatei: das XML enthält &lt;%1&gt; statt eines &lt;Envelope&gt; mit Kursen</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the XML holds no &lt;Cube&gt; of a day&apos;s rates</source>
+        <translation>keine Referenzkursdatei: das XML enthält keinen &lt;Cube&gt; mit den Kursen eines Tages</translation>
+    </message>
+    <message>
+        <source>the catalogue has no unit &apos;%1&apos; of type &apos;%2&apos; to base the rates on</source>
+        <translation>der Katalog hat keine Einheit &apos;%1&apos; vom Typ &apos;%2&apos;, auf die sich die Kurse beziehen könnten</translation>
+    </message>
+    <message>
+        <source>the rates file has no rate for %1</source>
+        <translation>die Kursdatei enthält keinen Kurs für %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 KiB</source>
+        <translation>die Zeile ist länger als %1 KiB</translation>
+    </message>
+    <message>
+        <source>the rate of %1 per %2 is %3, too large or too small for a unit</source>
+        <translation>der Kurs von %1 je %2 ist %3, zu groß oder zu klein für eine Einheit</translation>
     </message>
 </context>
 <context>
@@ -511,6 +595,10 @@ Ihre Einheiten bleiben unverändert.</translation>
     <message>
         <source>The download from %1 failed: %2.</source>
         <translation>Das Herunterladen von %1 ist fehlgeschlagen: %2.</translation>
+    </message>
+    <message>
+        <source>The download did not finish within %1 seconds.</source>
+        <translation>Der Download wurde nicht innerhalb von %1 Sekunden fertig.</translation>
     </message>
 </context>
 <context>

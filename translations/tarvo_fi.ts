@@ -183,6 +183,26 @@ Yksikkösi ovat ennallaan.</translation>
         <source>Added %1 units and updated %2 units from %3 unit sets.</source>
         <translation>%3 yksikkösarjasta lisättiin %1 yksikköä ja päivitettiin %2 yksikköä.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to read it.</source>
+        <translation>Sen lukemiseen ei ole tarpeeksi muistia.</translation>
+    </message>
+    <message>
+        <source>The unit sets could not be added: there is not enough memory.
+
+Your units are unchanged.</source>
+        <translation>Yksikkösarjoja ei voitu lisätä: muistia ei ole tarpeeksi.
+
+Yksikkösi ovat ennallaan.</translation>
+    </message>
+    <message>
+        <source>the file is not a unit set: units of one type, the first with coefficient 1 and offset 0</source>
+        <translation>tiedosto ei ole yksikkösarja: yhden tyypin yksiköitä, joista ensimmäisen kerroin on 1 ja siirtymä 0</translation>
+    </message>
+    <message>
+        <source>the type &apos;%1&apos; has no unit &apos;%2&apos;, which the set&apos;s units are measured against</source>
+        <translation>tyypillä &apos;%1&apos; ei ole yksikköä &apos;%2&apos;, johon sarjan yksiköt suhteutetaan</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>
@@ -245,6 +265,70 @@ Yksikkösi ovat ennallaan.</translation>
     <message>
         <source>%1 is a pipe or a device, not a rates file.</source>
         <translation>%1 on putki tai laite eikä kurssitiedosto.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: there is not enough memory.</source>
+        <translation>%1 ei ole luettavissa: muistia ei ole tarpeeksi.</translation>
+    </message>
+    <message>
+        <source>the rates file is empty</source>
+        <translation>kurssitiedosto on tyhjä</translation>
+    </message>
+    <message>
+        <source>the rates file gives no date for its rates</source>
+        <translation>kurssitiedosto ei kerro kurssiensa päivämäärää</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the first field must be &apos;Date&apos;</source>
+        <translation>ei viitekurssitiedosto: ensimmäisen kentän on oltava &apos;Date&apos;</translation>
+    </message>
+    <message>
+        <source>the currency code &apos;%1&apos; is empty or repeated</source>
+        <translation>valuuttakoodi &apos;%1&apos; on tyhjä tai toistuu</translation>
+    </message>
+    <message>
+        <source>the rates file has a header but no line of rates</source>
+        <translation>kurssitiedostossa on otsikkorivi mutta ei kurssiriviä</translation>
+    </message>
+    <message>
+        <source>%1 fields for %2 columns of the header</source>
+        <translation>%1 kenttää otsikkorivin %2 sarakkeelle</translation>
+    </message>
+    <message>
+        <source>the rate of %1 &apos;%2&apos; is not a positive number</source>
+        <translation>valuutan %1 kurssi &apos;%2&apos; ei ole positiivinen luku</translation>
+    </message>
+    <message>
+        <source>the XML is not well-formed: %1 at byte %2</source>
+        <translation>XML ei ole hyvin muodostettua: %1 tavussa %2</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the XML holds &lt;%1&gt;, not an &lt;Envelope&gt; of rates</source>
+        <translation>ei viitekurssitiedosto: XML sisältää elementin &lt;%1&gt; eikä kurssien &lt;Envelope&gt;-elementtiä</translation>
+    </message>
+    <message>
+        <source>not a reference-rate file: the XML holds no &lt;Cube&gt; of a day&apos;s rates</source>
+        <translation>ei viitekurssitiedosto: XML ei sisällä päivän kurssien &lt;Cube&gt;-elementtiä</translation>
+    </message>
+    <message>
+        <source>the catalogue has no unit &apos;%1&apos; of type &apos;%2&apos; to base the rates on</source>
+        <translation>luettelossa ei ole tyypin &apos;%2&apos; yksikköä &apos;%1&apos;, johon kurssit voisi perustaa</translation>
+    </message>
+    <message>
+        <source>the rates file has no rate for %1</source>
+        <translation>kurssitiedostossa ei ole kurssia valuutalle %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rivi %1: %2</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 KiB</source>
+        <translation>rivi on pidempi kuin %1 KiB</translation>
+    </message>
+    <message>
+        <source>the rate of %1 per %2 is %3, too large or too small for a unit</source>
+        <translation>valuutan %1 kurssi suhteessa valuuttaan %2 on %3, liian suuri tai pieni yksikölle</translation>
     </message>
 </context>
 <context>
@@ -511,6 +595,10 @@ Yksikkösi ovat ennallaan.</translation>
     <message>
         <source>The download from %1 failed: %2.</source>
         <translation>Lataus palvelimelta %1 epäonnistui: %2.</translation>
+    </message>
+    <message>
+        <source>The download did not finish within %1 seconds.</source>
+        <translation>Lataus ei valmistunut %1 sekunnissa.</translation>
     </message>
 </context>
 <context>

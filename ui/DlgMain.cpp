@@ -20,6 +20,7 @@
 #include "ui/DlgQuickConversion.h"
 #include "ui/DlgRates.h"
 #include "ui/DlgSolver.h"
+#include "ui/LocalNumber.h"
 #include "ui/StayOnTop.h"
 #include "ui_DlgMain.h"
 
@@ -199,10 +200,10 @@ void CDlgMain::Recompute() {
             result.clear();
         } else {
             const double value =
-                m_app.Catalogue().Convert(ParseNumber(source.toStdString()), m_type.toStdString(),
+                m_app.Catalogue().Convert(LocalNumber::Read(source), m_type.toStdString(),
                                           sourceUnit.toStdString(), targetUnit.toStdString());
             // The result must fit its box whole: Qt would cut a longer text.
-            result = QString::fromStdString(
+            result = LocalNumber::Show(
                 FormatNumber(value, m_app.Settings().m_decimalPrecision, DataExchange::kMaxText));
         }
     }
@@ -278,8 +279,8 @@ void CDlgMain::OnQuickConversion() {
         m_ui->toUnitList->findText(QString::fromStdString(chosen.to)));
     OnUnitChosen(m_ui->toUnitList, m_toUnit);
     m_ui->fromNumberBox->setFocus();
-    m_ui->fromNumberBox->setText(QString::fromStdString(
-        FormatNumber(chosen.amount, kTypedDecimals, DataExchange::kMaxText)));
+    m_ui->fromNumberBox->setText(
+        LocalNumber::Show(FormatNumber(chosen.amount, kTypedDecimals, DataExchange::kMaxText)));
     Recompute();
 }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include "ui/DataExchange.h"
 #include "ui/DlgUnitSets.h"
 #include "ui/FileChooser.h"
+#include "ui/LocalNumber.h"
 #include "ui/MessageBox.h"
 #include "ui_DlgOptionsUnits.h"
 
@@ -43,7 +45,7 @@ std::string ToStd(const QString& text) {
 }
 
 QString CoefficientText(double coefficient) {
-    return QString::fromStdString(FormatCoefficient(coefficient));
+    return LocalNumber::Show(FormatCoefficient(coefficient));
 }
 
 // Typing makes the list's selection follow the text: the entry spelled exactly as typed,
@@ -202,7 +204,7 @@ void CDlgOptionsUnits::OnUpdateUnit() {
         return;
     }
     // A new unit, so an offset the stored one had is dropped with its old coefficient.
-    m_catalogue->AddOrUpdateUnit(CUnit(type, name, ParseNumber(ToStd(m_coefficientText)), 0.0));
+    m_catalogue->AddOrUpdateUnit(CUnit(type, name, LocalNumber::Read(m_coefficientText), 0.0));
     ListStoredNames();
     WriteOut();
 }
@@ -213,7 +215,7 @@ void CDlgOptionsUnits::OnAddUnit() {
     }
     const std::string type = ToStd(m_typeText);
     const std::string name = ToStd(m_unitText);
-    const double coefficient = ParseNumber(ToStd(m_coefficientText));
+    const double coefficient = LocalNumber::Read(m_coefficientText);
     if (const int index = m_catalogue->FindUnit(type, name); index >= 0) {
         if (!Confirm(tr(kUpdateExistingUnit))) {
             m_coefficientText = CoefficientText(m_catalogue->GetUnit(index).m_coefficient);
@@ -267,15 +269,23 @@ void CDlgOptionsUnits::OnImport() {
     if (path.isEmpty()) {
         return;
     }
-    CUnitTable table;
-    const CUnitTableFile::Outcome outcome =
-        CUnitTableFile::Read(QFile::encodeName(path).toStdString(), table);
-    if (outcome.fault != CUnitTableFile::Fault::kNone) {
-        Warn(tr("The units in %1 could not be imported.\n\n%2\n\nYour units are unchanged.")
-                 .arg(QDir::toNativeSeparators(path), ImportFaultText(outcome)));
+    const QString notImported =
+        tr("The units in %1 could not be imported.\n\n%2\n\nYour units are unchanged.");
+    CUnitTable::MergeCount count;
+    try {
+        CUnitTable table;
+        const CUnitTableFile::Outcome outcome =
+            CUnitTableFile::Read(QFile::encodeName(path).toStdString(), table);
+        if (outcome.fault != CUnitTableFile::Fault::kNone) {
+            Warn(notImported.arg(QDir::toNativeSeparators(path), ImportFaultText(outcome)));
+            return;
+        }
+        count = MergeWhole([&table](CUnitMgr& catalogue) { return table.MergeInto(catalogue); });
+    } catch (const std::bad_alloc&) {
+        Warn(notImported.arg(QDir::toNativeSeparators(path),
+                             tr("There is not enough memory to read it.")));
         return;
     }
-    const CUnitTable::MergeCount count = table.MergeInto(*m_catalogue);
     ShowFreshLists();
     CMessageBox::Show(this, CMessageBox::Icon::Information,
                       tr("Added %1 units and updated %2 units from %3.")
@@ -300,6 +310,16 @@ void CDlgOptionsUnits::OnExport() {
 }
 
 void CDlgOptionsUnits::OnUnitSets() {
+    try {
+        AddUnitSets();
+    } catch (const std::bad_alloc&) {
+        Warn(
+            tr("The unit sets could not be added: there is not enough memory.\n\nYour units "
+               "are unchanged."));
+    }
+}
+
+void CDlgOptionsUnits::AddUnitSets() {
     CDlgUnitSets dialog(*m_catalogue, m_app.UnitSetFolder(), this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -307,17 +327,20 @@ void CDlgOptionsUnits::OnUnitSets() {
     CUnitTable::MergeCount total;
     int merged = 0;
     QStringList refusals;
-    for (const CUnitSet* set : dialog.Chosen()) {
-        const CUnitSet::MergeResult result = set->MergeInto(*m_catalogue);
-        if (!result.refusal.empty()) {
-            refusals << tr("The unit set %1 was not added: %2.")
-                            .arg(CDlgUnitSets::Title(*set), QString::fromStdString(result.refusal));
-            continue;
+    MergeWhole([&](CUnitMgr& catalogue) {
+        for (const CUnitSet* set : dialog.Chosen()) {
+            const CUnitSet::MergeResult result = set->MergeInto(catalogue);
+            if (!result.refusal.empty()) {
+                refusals << tr("The unit set %1 was not added: %2.")
+                                .arg(CDlgUnitSets::Title(*set), RefusalText(*set, result.why));
+                continue;
+            }
+            total.added += result.count.added;
+            total.updated += result.count.updated;
+            ++merged;
         }
-        total.added += result.count.added;
-        total.updated += result.count.updated;
-        ++merged;
-    }
+        return total;
+    });
     if (merged > 0) {
         ShowFreshLists();
         CMessageBox::Show(this, CMessageBox::Icon::Information,
@@ -329,6 +352,33 @@ void CDlgOptionsUnits::OnUnitSets() {
     if (!refusals.isEmpty()) {
         Warn(refusals.join(QStringLiteral("\n\n")));
     }
+}
+
+template <class Merge>
+CUnitTable::MergeCount CDlgOptionsUnits::MergeWhole(Merge merge) {
+    // Into a copy, so that running out of memory halfway leaves the units as they were.
+    std::unique_ptr<CUnitMgr> merged = m_catalogue->Clone();
+    merged->SetModified(m_catalogue->IsModified());
+    const CUnitTable::MergeCount count = merge(*merged);
+    m_catalogue = std::move(merged);
+    return count;
+}
+
+QString CDlgOptionsUnits::RefusalText(const CUnitSet& set, CUnitSet::Refusal why) {
+    switch (why) {
+        case CUnitSet::Refusal::kNone:
+            break;
+        case CUnitSet::Refusal::kNotASet:
+            return tr(
+                "the file is not a unit set: units of one type, the first with "
+                "coefficient 1 and offset 0");
+        case CUnitSet::Refusal::kNoBaseUnit:
+            return tr("the type '%1' has no unit '%2', which the set's units are measured "
+                      "against")
+                .arg(QString::fromStdString(set.Type()),
+                     QString::fromStdString(set.Units().front().m_name));
+    }
+    return {};
 }
 
 void CDlgOptionsUnits::Warn(const QString& text) {
@@ -391,7 +441,7 @@ bool CDlgOptionsUnits::CheckCoefficient() {
     }
     // A text that holds no number, or reads as 0, a negative, denormal or infinite value,
     // would store a unit that turns conversions through it into 0, infinity or NaN.
-    if (!CUnitRules::IsCoefficient(ParseNumber(ToStd(m_coefficientText)))) {
+    if (!CUnitRules::IsCoefficient(LocalNumber::Read(m_coefficientText))) {
         CMessageBox::Show(this, CMessageBox::Icon::Exclamation, tr(kCoefficientMissing));
         m_ui->coefficientBox->setFocus();
         m_ui->coefficientBox->selectAll();

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "formats/UnitSet.h"
 #include "formats/UnitTableFile.h"
 
 class CAppContext;
@@ -50,9 +51,17 @@ private:
     /// Merges the unit sets the user checks in the Unit Sets dialog into the working
     /// catalogue; a set that cannot join is named in a warning, and the others still join.
     void OnUnitSets();
+    /// Unit Sets...: the sets the user ticks join the working units; may throw bad_alloc.
+    void AddUnitSets();
+    /// Runs merge on a copy of the working units, which replaces them once it has
+    /// finished: an exception leaves the units as they were.
+    template <class Merge>
+    CUnitTable::MergeCount MergeWhole(Merge merge);
     /// After the catalogue changed wholesale: empty boxes, the type list filled anew.
     void ShowFreshLists();
     void Warn(const QString& text);
+    /// Why a unit set could not join the units, in the window's language.
+    static QString RefusalText(const CUnitSet& set, CUnitSet::Refusal why);
     /// Why a file could not be imported, in a few lines.
     static QString ImportFaultText(const CUnitTableFile::Outcome& outcome);
 

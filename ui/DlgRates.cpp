@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QTableWidgetItem>
+#include <new>
 
 #include "catalogue/GuardedFile.h"
 #include "catalogue/UnitMgr.h"
@@ -76,6 +77,14 @@ void CDlgRates::OnFromFile() {
 
 void CDlgRates::ReadFile(const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
+    try {
+        ReadRatesFile(path, name);
+    } catch (const std::bad_alloc&) {
+        FailForMemory(name);
+    }
+}
+
+void CDlgRates::ReadRatesFile(const QString& path, const QString& name) {
     const CGuardedFile file(QFile::encodeName(path).toStdString(), CRatesFile::kMaxBytes);
     switch (file.GetFault()) {
         case CGuardedFile::Fault::kNone:
@@ -100,11 +109,79 @@ void CDlgRates::ReadFile(const QString& path) {
 }
 
 void CDlgRates::ReadRates(std::string_view text, const QString& origin) {
+    try {
+        UseRates(text, origin);
+    } catch (const std::bad_alloc&) {
+        FailForMemory(origin);
+    }
+}
+
+QString CDlgRates::Describe(const CRatesReason& reason) {
+    const auto value = [&reason](std::size_t i) { return QString::fromStdString(reason.Value(i)); };
+    using Code = CRatesReason::Code;
+    QString text;
+    switch (reason.GetCode()) {
+        case Code::kNone:
+            break;
+        case Code::kEmpty:
+            text = tr("the rates file is empty");
+            break;
+        case Code::kNoDate:
+            text = tr("the rates file gives no date for its rates");
+            break;
+        case Code::kNotDateHeader:
+            text = tr("not a reference-rate file: the first field must be 'Date'");
+            break;
+        case Code::kBadCode:
+            text = tr("the currency code '%1' is empty or repeated").arg(value(0));
+            break;
+        case Code::kNoRatesLine:
+            text = tr("the rates file has a header but no line of rates");
+            break;
+        case Code::kFieldCount:
+            text = tr("%1 fields for %2 columns of the header").arg(value(0), value(1));
+            break;
+        case Code::kBadRate:
+            text = tr("the rate of %1 '%2' is not a positive number").arg(value(0), value(1));
+            break;
+        case Code::kXmlMalformed:
+            // The parser's own description stays as the parser words it.
+            text = tr("the XML is not well-formed: %1 at byte %2").arg(value(0), value(1));
+            break;
+        case Code::kXmlNotEnvelope:
+            text = tr("not a reference-rate file: the XML holds <%1>, not an <Envelope> of rates")
+                       .arg(value(0));
+            break;
+        case Code::kXmlNoDay:
+            text = tr("not a reference-rate file: the XML holds no <Cube> of a day's rates");
+            break;
+        case Code::kNoDollarUnit:
+            text = tr("the catalogue has no unit '%1' of type '%2' to base the rates on")
+                       .arg(value(0), value(1));
+            break;
+        case Code::kNoDollarRate:
+            text = tr("the rates file has no rate for %1").arg(value(0));
+            break;
+        case Code::kLineTooLong:
+            text = tr("the line is longer than %1 KiB").arg(value(0));
+            break;
+        case Code::kRateOutOfRange:
+            text = tr("the rate of %1 per %2 is %3, too large or too small for a unit")
+                       .arg(value(0), value(1), value(2));
+            break;
+    }
+    return reason.Line() > 0 ? tr("line %1: %2").arg(QString::number(reason.Line()), text) : text;
+}
+
+void CDlgRates::FailForMemory(const QString& origin) {
+    Fail(tr("%1 could not be read: there is not enough memory.").arg(origin));
+}
+
+void CDlgRates::UseRates(std::string_view text, const QString& origin) {
     CRatesFile rates;
     std::string error;
     if (!rates.Read(text, error)) {
-        Fail(tr("%1 holds no rates that can be used: %2.")
-                 .arg(origin, QString::fromStdString(error)));
+        Fail(tr("%1 holds no rates that can be used: %2.").arg(origin, Describe(rates.Reason())));
         return;
     }
     // The rates go into a copy; the catalogue itself changes only on Apply.
@@ -112,7 +189,7 @@ void CDlgRates::ReadRates(std::string_view text, const QString& origin) {
     CRatesUpdate::Outcome outcome;
     if (!CRatesUpdate::Apply(rates.Rates(), *updated, outcome, error)) {
         Fail(tr("The rates of %1 cannot be used: %2.")
-                 .arg(QString::fromStdString(rates.Date()), QString::fromStdString(error)));
+                 .arg(QString::fromStdString(rates.Date()), Describe(outcome.refusal)));
         return;
     }
     m_updated = std::move(updated);

@@ -43,8 +43,17 @@ private:
     void OnCancel();
     void OnApply();
     void OnProgress(qint64 received, qint64 total);
-    /// Reads the rates out of text and shows what applying them would change.
+    /// ReadFile's work; may throw bad_alloc. name is the path as the user reads it.
+    void ReadRatesFile(const QString& path, const QString& name);
+    /// Reads the rates out of text and shows what applying them would change; running out
+    /// of memory on the way is a message like any other bad input.
     void ReadRates(std::string_view text, const QString& origin);
+    /// ReadRates's work; may throw bad_alloc.
+    void UseRates(std::string_view text, const QString& origin);
+    /// The reason in the window's language.
+    static QString Describe(const CRatesReason& reason);
+    /// Says that origin could not be read for want of memory.
+    void FailForMemory(const QString& origin);
     void ShowChanges(const CRatesFile& rates, const CRatesUpdate::Outcome& outcome);
     void Fail(const QString& message);
     void SetPhase(Phase phase);

@@ -2,6 +2,7 @@
 
 #include "catalogue/NumberText.h"
 #include "ui/DataExchange.h"
+#include "ui/LocalNumber.h"
 #include "ui_DlgSolver.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 constexpr int kAnswerPrecision = 5;
 
 double Amount(const QLineEdit* edit) {
-    return ParseNumber(edit->text().toStdString());
+    return LocalNumber::Read(edit->text());
 }
 
 }  // namespace
@@ -48,5 +49,5 @@ void CDlgSolver::Recompute() {
     const double t = (b2 * a1) / b1;
     const double r = (c2 * a3) / t;
     DataExchange::WriteText(m_ui->editAnswerC,
-                            QString::fromStdString(FormatNumber(r, kAnswerPrecision)));
+                            LocalNumber::Show(FormatNumber(r, kAnswerPrecision)));
 }

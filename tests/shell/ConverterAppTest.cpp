@@ -201,7 +201,11 @@ void CConverterAppTest::failureDuringRunEndsIt() {
         CMessageBox::TakeShownTexts(),
         QStringList{QStringLiteral("The application could not start due to an unknown error.")});
     QCOMPARE(CMessageBox::TakeShownIcons(), QList<CMessageBox::Icon>{CMessageBox::Icon::Stop});
-    QVERIFY(!QFile::exists(DataPath()));
+    // The units confirmed before the failure are saved all the same.
+    CUnitMgr saved;
+    saved.LoadFromFile(DataPath().toStdString());
+    QCOMPARE(saved.GetCount(), m_app.Catalogue().GetCount());
+    QVERIFY(saved.FindBaseUnit("Currency") < 0);
     // The main window closed and stored its (empty) units, so the settings were saved.
     QCOMPARE(StoredSettings()->GetNumber("General", "Reload MRU", -1), 1);
 }

@@ -9,6 +9,7 @@
 
 #include "app/WorkspaceSettings.h"
 #include "catalogue/UnitMgr.h"
+#include "tests/support/ScopedLocale.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgMain.h"
 #include "ui/DlgOptions.h"
@@ -51,6 +52,8 @@ private slots:
     void reloadAtStartUp();
     void resultFitsItsBox_data();
     void resultFitsItsBox();
+    void numbersAreWrittenTheLanguagesWay_data();
+    void numbersAreWrittenTheLanguagesWay();
     void tooLongNameKeepsWindowOpen();
     void enterEndsLikeExit();
     void escapeEndsWithoutReadBack();
@@ -256,6 +259,65 @@ void CDlgMainTest::resultFitsItsBox() {
     Choose(List(window, "typeList"), "Distance");
     Choose(List(window, "fromUnitList"), fromUnit);
     Choose(List(window, "toUnitList"), toUnit);
+    TypeInto(Box(window, "fromNumberBox"), typed);
+    QCOMPARE(Box(window, "toNumberBox")->text(), shown);
+    window.reject();
+}
+
+void CDlgMainTest::numbersAreWrittenTheLanguagesWay_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");  // meters typed, kilometers shown
+    const QString nbsp(QChar(0xA0));
+    QTest::newRow("en point") << "en"
+                              << "1,5"
+                              << "0.001";
+    QTest::newRow("en grouped") << "en"
+                                << "1,500.25"
+                                << "0.001";
+    QTest::newRow("de comma") << "de"
+                              << "1,5"
+                              << "0,0015";
+    QTest::newRow("de grouped") << "de"
+                                << "1.500,25"
+                                << "1,50025";
+    QTest::newRow("de group only") << "de"
+                                   << "1.500"
+                                   << "1,5";
+    QTest::newRow("de point, no group") << "de"
+                                        << "1.5"
+                                        << "0,0015";
+    QTest::newRow("de text after") << "de"
+                                   << "2,5 m"
+                                   << "0,0025";
+    QTest::newRow("de exponent") << "de"
+                                 << "2,5e3"
+                                 << "2,5";
+    QTest::newRow("de negative") << "de"
+                                 << "-1,5"
+                                 << "-0,0015";
+    QTest::newRow("fi comma") << "fi"
+                              << "1,5"
+                              << "0,0015";
+    QTest::newRow("fi group") << "fi"
+                              << "1" + nbsp + "500,25"
+                              << "1,50025";
+    QTest::newRow("fi group typed as space") << "fi"
+                                             << "1 500,25"
+                                             << "1,50025";
+}
+
+void CDlgMainTest::numbersAreWrittenTheLanguagesWay() {
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    const CScopedLocale locale(language);
+    m_app->m_settings.m_decimalPrecision = 5;
+    CDlgMain window(*m_app);
+    window.show();
+    Choose(List(window, "typeList"), "Distance");
+    Choose(List(window, "fromUnitList"), "meter (m)");
+    Choose(List(window, "toUnitList"), "kilometer (km)");
     TypeInto(Box(window, "fromNumberBox"), typed);
     QCOMPARE(Box(window, "toNumberBox")->text(), shown);
     window.reject();

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "formats/UnitTable.h"
+#include "tests/support/AllocationLimit.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgOptions.h"
 #include "ui/DlgOptionsUnits.h"
@@ -24,6 +25,8 @@
 namespace {
 
 const QByteArray kHeader = "type\tunit\tcoefficient\toffset\n";
+/// The largest block the tests that run out of memory can still get.
+constexpr std::size_t kMemoryLeft = std::size_t{8} << 20;
 
 /// Makes the file or place a case imports, in the scratch folder given.
 using MakeFile = std::function<QString(const QTemporaryDir&)>;
@@ -167,6 +170,37 @@ private slots:
         QCOMPARE(CMessageBox::TakeShownTexts(),
                  QStringList{"The units in " + path + " could not be imported.\n\n" + cause +
                              "\n\nYour units are unchanged."});
+        QCOMPARE(CMessageBox::TakeShownIcons(), QList{CMessageBox::Icon::Exclamation});
+        QCOMPARE(page.Working().SaveToBytes(), before);
+        QVERIFY(page.Working().IsModified());
+    }
+
+    void runningOutOfMemoryChangesNothing_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");  // %1: the file
+        QTest::newRow("import") << "importButton"
+                                << "The units in %1 could not be imported.\n\nThere is not "
+                                   "enough memory to read it.\n\nYour units are unchanged.";
+        QTest::newRow("unit sets") << "unitSetsButton"
+                                   << "The unit sets could not be added: there is not enough "
+                                      "memory.\n\nYour units are unchanged.";
+    }
+    void runningOutOfMemoryChangesNothing() {
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        CFakeApp app;
+        QTemporaryDir dir;
+        // A header and blank lines, more than the memory left can hold.
+        const QString path =
+            WriteFile(dir, "blank.tsv", kHeader + QByteArray(kMemoryLeft + 1, '\n'));
+        app.m_unitSetFolder = dir.path();
+        CSheetOnUnits page(app);
+        page.Working().AddOrUpdateUnit(CUnit("Data", "byte", 1, 0));  // an edit before
+        const std::string before = page.Working().SaveToBytes();
+        const CAllocationLimit limit(kMemoryLeft);
+        page.Press(button.toLatin1().constData(), path);
+        QVERIFY(limit.Refused());
+        QCOMPARE(CMessageBox::TakeShownTexts(), QStringList{message.arg(path)});
         QCOMPARE(CMessageBox::TakeShownIcons(), QList{CMessageBox::Icon::Exclamation});
         QCOMPARE(page.Working().SaveToBytes(), before);
         QVERIFY(page.Working().IsModified());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/NumberText.h"
+#include "tests/support/ScopedLocale.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgOptions.h"
 #include "ui/DlgOptionsUnits.h"
@@ -111,6 +112,7 @@ private slots:
     void unusableCoefficientIsRefused_data();
     void unusableCoefficientIsRefused();
     void coefficientIsReadFromTheLeadingNumber();
+    void germanCoefficientHasADecimalComma();
     void overlongUnitNameIsRefused();
     void defaultsRestoresTheFactoryCatalogue();
     void caseTwinIsStoredButListedOnce();
@@ -429,6 +431,19 @@ void DlgOptionsUnitsTest::coefficientIsReadFromTheLeadingNumber() {
     page.Enter(QStringLiteral("Length"), QStringLiteral("cubit"), QStringLiteral(" 2.5 cubits"));
     page.Click("addUnitButton");
     QCOMPARE(page.Working().GetUnit(page.Working().FindUnit("Length", "cubit")).m_coefficient, 2.5);
+}
+
+void DlgOptionsUnitsTest::germanCoefficientHasADecimalComma() {
+    const CScopedLocale german(QStringLiteral("de"));
+    CFakeApp app;
+    CUnitsPage page(app);
+    CUnitsPage::Choose(page.Type(), QStringLiteral("Distance"));
+    CUnitsPage::Choose(page.Unit(), QStringLiteral("meter (m)"));
+    QCOMPARE(page.Coefficient()->text(), QStringLiteral("0,0254"));
+    page.Enter(QStringLiteral("Length"), QStringLiteral("cubit"), QStringLiteral("1.002,5"));
+    page.Click("addUnitButton");
+    QCOMPARE(page.Working().GetUnit(page.Working().FindUnit("Length", "cubit")).m_coefficient,
+             1002.5);
 }
 
 void DlgOptionsUnitsTest::overlongUnitNameIsRefused() {

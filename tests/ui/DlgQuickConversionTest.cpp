@@ -136,24 +136,36 @@ void DlgQuickConversionTest::typingShowsMatches() {
 }
 
 void DlgQuickConversionTest::choosingAppliesToMainWindow_data() {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("query");
     QTest::addColumn<bool>("doubleClick");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("Enter") << "2 yd in ft" << false << kTwoYardsInFeet;
-    QTest::newRow("double click") << "2 yards to feet" << true << kTwoYardsInFeet;
+    QTest::newRow("Enter") << "C"
+                           << "2 yd in ft" << false << kTwoYardsInFeet;
+    QTest::newRow("double click") << "C"
+                                  << "2 yards to feet" << true << kTwoYardsInFeet;
     QTest::newRow("the amount with all its decimals")
+        << "C"
         << "1.23456 m in cm" << false
         << QStringList{"Distance", "meter (m)", "centimeter (cm)", "1.23456", "123.456"};
-    QTest::newRow("another type") << "2 kg as g" << false
+    // Written the German way, or the box would read 1.234 as 1234.
+    QTest::newRow("a decimal comma")
+        << "de"
+        << "1,234 m in cm" << false
+        << QStringList{"Distance", "meter (m)", "centimeter (cm)", "1,234", "123,4"};
+    QTest::newRow("another type") << "C"
+                                  << "2 kg as g" << false
                                   << QStringList{"Weight", "kilogram (kg)", "gram (g)", "2",
                                                  "2000"};
 }
 
 void DlgQuickConversionTest::choosingAppliesToMainWindow() {
+    QFETCH(QString, locale);
     QFETCH(QString, query);
     QFETCH(bool, doubleClick);
     QFETCH(QStringList, shown);
+    QLocale::setDefault(QLocale(locale));
     CDlgMain window(*m_app);
     window.show();
     const QStringList handed = RunQuickConversion(window, [&](QWidget& dialog) {

@@ -10,13 +10,16 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 #include "catalogue/UnitMgr.h"
+#include "tests/support/AllocationLimit.h"
 #include "tests/support/FakeRatesTransfer.h"
 #include "tests/support/ModalGuard.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgMain.h"
 #include "ui/DlgRates.h"
+#include "ui/Translation.h"
 
 namespace {
 
@@ -24,9 +27,25 @@ const QString kData = QStringLiteral(TARVO_TEST_DATA "/");
 const std::string kCurrency = "Currency";
 const std::string kYen = "Japan (Yen)";
 const QString kRefusal = QStringLiteral("The server refused the download.");
+/// The largest block the tests that run out of memory can still get.
+constexpr std::size_t kMemoryLeft = std::size_t{8} << 20;
+// Rates and then blank lines, more than the memory left can hold.
+const QByteArray kHuge = "Date, USD\n8 December 2026, 1.05\n" + QByteArray(kMemoryLeft, '\n');
+// A date that a label taking markup would show as a red banner and a local image.
+const QByteArray kMarkup =
+    "<h1 style='color:red'>WARNING: call +1-555-0100</h1><img src='/usr/share/pixmaps/x.png'>";
 
 QString Message(const CDlgRates& dialog) {
     return NamedChild<QLabel>(dialog, "messageLabel")->text();
+}
+
+/// Has the dialog download source (an address's path) or read it as a file.
+void ReadInto(CDlgRates& dialog, bool download, const QString& source) {
+    if (download) {
+        NamedChild<QPushButton>(dialog, "downloadButton")->click();
+    } else {
+        dialog.ReadFile(source);
+    }
 }
 
 double Coefficient(const CUnitMgr& catalogue, const std::string& unit) {
@@ -44,11 +63,16 @@ private slots:
         m_transfers.Serve(Url("/daily.xml"), daily.readAll());
         m_transfers.Serve(Url("/garbage"), "<html>Moved</html>");
         m_transfers.Refuse(Url("/missing"), kRefusal);
+        m_transfers.Serve(Url("/huge.csv"), kHuge);
+        m_transfers.Serve(Url("/markup.csv"), "Date, USD, JPY\n" + kMarkup + ", 1.05, 160\n");
         QVERIFY(m_files.isValid());
         Write("no-dollar.csv", "Date, JPY\n8 December 2026, 160.21\n");
         Write("no-date.csv", "Date, USD\n, 1.05\n");
         Write("zero.csv", "Date, USD\n8 December 2026, 0\n");
         Write("empty.xml", "");
+        Write("huge.csv", kHuge);
+        Write("markup.csv", "Date, USD, JPY\n" + kMarkup + ", 1.05, 160\n");
+        Write("markup-no-dollar.csv", "Date, JPY\n" + kMarkup + ", 160.21\n");
         QCOMPARE(::mkfifo(QFile::encodeName(m_files.filePath("fifo.xml")).constData(), 0600), 0);
     }
 
@@ -125,6 +149,16 @@ private slots:
                    "<html>, not an <Envelope> of rates. Nothing was changed.";
         QTest::newRow("failed download")
             << true << "/missing" << kRefusal + " Nothing was changed.";
+        // Rows whose name ends so run with the memory left too small for the rates.
+        QTest::newRow("download, out of memory")
+            << true << "/huge.csv"
+            << Url("/huge.csv").toString() +
+                   " could not be read: there is not enough memory. Nothing was changed.";
+        QTest::newRow("from file, out of memory")
+            << false << m_files.filePath("huge.csv")
+            << folder +
+                   "/huge.csv could not be read: there is not enough memory. Nothing was "
+                   "changed.";
     }
     void badInputChangesNothing() {
         QFETCH(bool, download);
@@ -134,17 +168,84 @@ private slots:
         const std::string before = app.m_catalogue.SaveToBytes();
         CDlgRates dialog(app.m_catalogue, Url(source), nullptr, &m_transfers);
         dialog.show();
-        if (download) {
-            NamedChild<QPushButton>(dialog, "downloadButton")->click();
-        } else {
-            dialog.ReadFile(source);
+        std::optional<CAllocationLimit> limit;
+        if (QByteArray(QTest::currentDataTag()).endsWith("out of memory")) {
+            limit.emplace(kMemoryLeft);
         }
+        ReadInto(dialog, download, source);
         QTRY_COMPARE(Message(dialog), message);
+        QVERIFY(!limit || limit->Refused());
         QVERIFY(NamedChild<QPushButton>(dialog, "applyButton")->isHidden());
         QVERIFY(NamedChild<QPushButton>(dialog, "downloadButton")->isEnabled());
         QCOMPARE(NamedChild<QTableWidget>(dialog, "changesTable")->rowCount(), 0);
         QCOMPARE(app.m_catalogue.SaveToBytes(), before);
         QVERIFY(!app.m_catalogue.IsModified());
+    }
+
+    void outsideTextIsNeverMarkup_data() {
+        QTest::addColumn<bool>("download");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shown");
+        const QString markup = QString::fromLatin1(kMarkup);
+        QTest::newRow("downloaded date") << true << "/markup.csv"
+                                         << "dateLabel"
+                                         << "Rates of " + markup;
+        QTest::newRow("date from a file") << false << m_files.filePath("markup.csv") << "dateLabel"
+                                          << "Rates of " + markup;
+        QTest::newRow("date in the error line")
+            << false << m_files.filePath("markup-no-dollar.csv") << "messageLabel"
+            << "The rates of " + markup +
+                   " cannot be used: the rates file has no rate for USD. Nothing was changed.";
+    }
+    void outsideTextIsNeverMarkup() {
+        QFETCH(bool, download);
+        QFETCH(QString, source);
+        QFETCH(QString, label);
+        QFETCH(QString, shown);
+        CFakeApp app;
+        CDlgRates dialog(app.m_catalogue, Url(source), nullptr, &m_transfers);
+        dialog.show();
+        ReadInto(dialog, download, source);
+        const QLabel* shownIn = NamedChild<QLabel>(dialog, label.toLatin1().constData());
+        QTRY_COMPARE(shownIn->text(), shown);
+        for (const QLabel* each : dialog.findChildren<QLabel*>()) {
+            QVERIFY2(each->textFormat() == Qt::PlainText || !Qt::mightBeRichText(each->text()),
+                     qPrintable(each->objectName()));
+        }
+    }
+
+    void reasonsAreInTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("de, bad rate") << "de"
+                                      << "zero.csv"
+                                      << "Zeile 2: der Kurs von USD '0' ist keine positive Zahl";
+        QTest::newRow("de, no date") << "de"
+                                     << "no-date.csv"
+                                     << "die Kursdatei nennt kein Datum für ihre Kurse";
+        QTest::newRow("de, no dollar") << "de"
+                                       << "no-dollar.csv"
+                                       << "die Kursdatei enthält keinen Kurs für USD";
+        QTest::newRow("fi, bad rate") << "fi"
+                                      << "zero.csv"
+                                      << "rivi 2: valuutan USD kurssi '0' ei ole positiivinen luku";
+        QTest::newRow("fi, empty") << "fi"
+                                   << "empty.xml"
+                                   << "kurssitiedosto on tyhjä";
+    }
+    void reasonsAreInTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        CTranslation translation;
+        translation.Install({language});
+        CFakeApp app;
+        CDlgRates dialog(app.m_catalogue, Url("/daily.xml"), nullptr, &m_transfers);
+        dialog.show();
+        dialog.ReadFile(m_files.filePath(file));
+        QVERIFY2(Message(dialog).contains(reason), qPrintable(Message(dialog)));
     }
 
     void cancelAfterReadingChangesNothing() {

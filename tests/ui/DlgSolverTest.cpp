@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "tests/support/ScopedLocale.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgSolver.h"
 
@@ -49,6 +50,8 @@ private slots:
     void controlsFollowTheThreeColumns();
     void answerFollowsTyping_data();
     void answerFollowsTyping();
+    void germanNumbersHaveADecimalComma_data();
+    void germanNumbersHaveADecimalComma();
     void answerDoesNotTouchTheInputs();
     void refusesThe33rdCharacter();
     void closesByCloseEscapeAndEnter_data();
@@ -115,6 +118,25 @@ void DlgSolverTest::answerFollowsTyping_data() {
 void DlgSolverTest::answerFollowsTyping() {
     QFETCH(QStringList, inputs);
     QFETCH(QString, answer);
+    CDlgSolver dlg;
+    for (int i = 0; i < inputs.size(); ++i) {
+        TypeInto(Edit(dlg, kInputs[i]), inputs[i]);
+    }
+    QCOMPARE(Answer(dlg), answer);
+}
+
+void DlgSolverTest::germanNumbersHaveADecimalComma_data() {
+    QTest::addColumn<QStringList>("inputs");  // A1, B1, B2, C2, asked A
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("miles to metres") << QStringList{"1", "1.760", "1", "0,9144", "5"} << "8046,72";
+    QTest::newRow("halves") << QStringList{"1", "3", "1", "12", "2,5"} << "90";
+    QTest::newRow("fraction answer") << QStringList{"3", "1", "1", "1", "1"} << "0,33333";
+}
+
+void DlgSolverTest::germanNumbersHaveADecimalComma() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, answer);
+    const CScopedLocale german(QStringLiteral("de"));
     CDlgSolver dlg;
     for (int i = 0; i < inputs.size(); ++i) {
         TypeInto(Edit(dlg, kInputs[i]), inputs[i]);

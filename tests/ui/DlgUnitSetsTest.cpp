@@ -18,6 +18,7 @@
 #include "ui/DlgOptionsUnits.h"
 #include "ui/DlgUnitSets.h"
 #include "ui/MessageBox.h"
+#include "ui/Translation.h"
 
 namespace {
 
@@ -116,6 +117,23 @@ private slots:
         QVERIFY(type->findText("Glow") >= 0);
         QCOMPARE(type->currentText(), QString());
         QCOMPARE(app.m_catalogue.SaveToBytes(), saved);
+        sheet.close();
+    }
+
+    void refusalIsInTheWindowsLanguage() {
+        CTranslation german;
+        german.Install({"de"});
+        const CSetFolder folder;
+        CFakeApp app;
+        app.m_unitSetFolder = folder.Path();
+        app.m_catalogue.AddOrUpdateUnit(CUnit("Force", "pound-force (lbf)", 1, 0));
+        CDlgOptions sheet(nullptr, app);
+        sheet.findChild<QTabWidget*>()->setCurrentIndex(1);
+        ShowActive(&sheet);
+        AddThroughThePage(sheet, {"force"});
+        const QString shown = CMessageBox::TakeShownTexts().join('\n');
+        QVERIFY2(shown.contains("der Typ 'Force' hat keine Einheit 'newton (N)'"),
+                 qPrintable(shown));
         sheet.close();
     }
 

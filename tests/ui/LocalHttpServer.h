@@ -5,13 +5,15 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
+#include <QSet>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
 
 /// A web server on 127.0.0.1 inside the test: each path gets a raw HTTP answer written
 /// in full, after which the server hangs up. A path without an answer gets 404; a path
-/// whose answer is empty never gets one, for time limits.
+/// whose answer is empty never gets one, and a stalled path gets the start of one and
+/// then nothing more, for time limits.
 class CLocalHttpServer : public QObject {
 public:
     CLocalHttpServer() {
@@ -28,6 +30,11 @@ public:
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
     }
     void Serve(const QString& path, const QByteArray& answer) { m_answers.insert(path, answer); }
+    /// path gets start and then waits, the connection open, until the client gives up.
+    void ServeStalled(const QString& path, const QByteArray& start) {
+        m_answers.insert(path, start);
+        m_stalled.insert(path);
+    }
 
     /// The bytes of a file of the tests' data.
     static QByteArray Fixture(const QString& name) {
@@ -59,7 +66,9 @@ private:
                 m_requests.remove(socket);
                 if (!answer.isEmpty()) {
                     socket->write(answer);
-                    socket->disconnectFromHost();
+                    if (!m_stalled.contains(path)) {
+                        socket->disconnectFromHost();
+                    }
                 }
             });
         }
@@ -67,5 +76,6 @@ private:
 
     QTcpServer m_server;
     QHash<QString, QByteArray> m_answers;
+    QSet<QString> m_stalled;
     QHash<QTcpSocket*, QByteArray> m_requests;
 };

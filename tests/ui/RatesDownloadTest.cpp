@@ -30,6 +30,8 @@ private slots:
                        CLocalHttpServer::Answer("200 OK", Fixture("eurofxref-sample.csv")));
         m_server.Serve("/garbage", CLocalHttpServer::Answer("200 OK", "\x89PNG\r\n\x1a\n"));
         m_server.Serve("/slow", "");
+        m_server.ServeStalled("/trickle",
+                              "HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n<gesmes:Envelope>");
         m_server.Serve("/truncated",
                        "HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n<gesmes:Envelope>");
         m_server.Serve("/oversized", CLocalHttpServer::Answer("200 OK", oversized));
@@ -76,6 +78,8 @@ private slots:
                                     " answered \"404 Not Found\" instead of sending the rates.";
         QTest::newRow("slow") << m_server.Url("/slow")
                               << "The server did not answer within 0.3 seconds.";
+        QTest::newRow("answers, but too slowly")
+            << m_server.Url("/trickle") << "The download did not finish within 0.3 seconds.";
         QTest::newRow("truncated") << m_server.Url("/truncated")
                                    << "The server " + host +
                                           " closed the connection before the answer was "

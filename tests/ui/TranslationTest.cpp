@@ -168,9 +168,9 @@ void TranslationTest::everyWindowShowsNoEnglish_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("helpNumbersSentence");
     QTest::newRow("German") << "de"
-                            << "mit einem Punkt vor den Nachkommastellen";
+                            << "mit einem Komma vor den Nachkommastellen";
     QTest::newRow("Finnish") << "fi"
-                             << "pisteellä desimaalien edessä";
+                             << "pilkulla desimaalien edessä";
 }
 
 void TranslationTest::everyWindowShowsNoEnglish() {

@@ -1,0 +1,9 @@
+#include "tests/support/ScopedLocale.h"
+
+CScopedLocale::CScopedLocale(const QString& language) {
+    QLocale::setDefault(QLocale(language));
+}
+
+CScopedLocale::~CScopedLocale() {
+    QLocale::setDefault(m_previous);
+}
