@@ -15,20 +15,20 @@
 #include "catalogue/UnitRules.h"
 #include "formats/DoubleText.h"
 #include "formats/QuotedField.h"
+#include "formats/TableReason.h"
 #include "formats/TextLines.h"
 
 namespace {
 
 constexpr int kNumberDigits = 17;  // enough for every double to read back exactly
 
-constexpr std::string_view kBadHeader =
-    "the first line must be the header 'type<TAB>unit<TAB>coefficient<TAB>offset'";
-
 constexpr std::array<std::string_view, 4> kColumns = {"type", "unit name", "coefficient", "offset"};
+
+using Code = CTableReason::Code;
 
 /// The name that text stands for; false with error when an escape is bad.
 bool Unescape(std::string_view text, std::string_view column, std::string& name,
-              std::string& error) {
+              CTableReason& error) {
     if (text.find('\\') == std::string_view::npos) {
         name.assign(text);  // the usual name, with nothing escaped
         return true;
@@ -40,7 +40,7 @@ bool Unescape(std::string_view text, std::string_view column, std::string& name,
             continue;
         }
         if (++i == text.size()) {
-            error = "the " + std::string(column) + " ends in a lone backslash (write \\\\)";
+            error = CTableReason(Code::kLoneBackslash, {std::string(column)});
             return false;
         }
         switch (text[i]) {
@@ -57,8 +57,8 @@ bool Unescape(std::string_view text, std::string_view column, std::string& name,
                 name += '\\';
                 break;
             default:
-                error = "the " + std::string(column) + " holds the bad escape '\\" +
-                        std::string(1, text[i]) + "' (use \\t, \\n, \\r or \\\\)";
+                error =
+                    CTableReason(Code::kBadEscape, {std::string(column), std::string(1, text[i])});
                 return false;
         }
     }
@@ -67,67 +67,64 @@ bool Unescape(std::string_view text, std::string_view column, std::string& name,
 
 /// A type or unit name from its field; false with error when it cannot be one.
 bool ReadName(std::string_view field, std::string_view column, std::string& name,
-              std::string& error) {
+              CTableReason& error) {
     if (!Unescape(field, column, name, error)) {
         return false;
     }
     const std::optional<std::size_t> length = TextCodec::CountUtf8Characters(name);
     if (!length) {
-        error = "the " + std::string(column) + " is not valid UTF-8";
+        error = CTableReason(Code::kNameNotUtf8, {std::string(column)});
     } else if (*length == 0) {
-        error = "the " + std::string(column) + " is empty";
+        error = CTableReason(Code::kNameEmpty, {std::string(column)});
     } else if (*length > CUnitTable::kMaxNameLength) {
-        error = "the " + std::string(column) + " " + QuotedField(field) + " is longer than " +
-                std::to_string(CUnitTable::kMaxNameLength) + " characters (" +
-                std::to_string(*length) + ")";
+        error = CTableReason(Code::kNameTooLong,
+                             {std::string(column), QuotedField(field),
+                              std::to_string(CUnitTable::kMaxNameLength), std::to_string(*length)});
     } else if (!CUnitRules::IsName(name)) {
-        error = "the " + std::string(column) + " " + QuotedField(field) +
-                " starts or ends with a space, is only spaces or holds a NUL byte";
+        error = CTableReason(Code::kBadName, {std::string(column), QuotedField(field)});
     }
-    return error.empty();
+    return error.GetCode() == Code::kNone;
 }
 
 /// A coefficient or offset from its field, which must be one number and nothing else.
 bool ReadNumber(std::string_view field, std::string_view column, double& value,
-                std::string& error) {
+                CTableReason& error) {
     switch (DoubleText::Read(field, value)) {
         case DoubleText::ReadResult::kNumber:
             return true;
         case DoubleText::ReadResult::kOutOfRange:
-            error = "the " + std::string(column) + " " + QuotedField(field) + " is out of range";
+            error = CTableReason(Code::kOutOfRange, {std::string(column), QuotedField(field)});
             return false;
         case DoubleText::ReadResult::kNotANumber:
             break;
     }
-    error = "the " + std::string(column) + " " + QuotedField(field) + " is not a number";
+    error = CTableReason(Code::kNotANumber, {std::string(column), QuotedField(field)});
     return false;
 }
 
 /// Whether the unit's numbers can make conversions; false with error naming the value.
 bool CheckNumbers(const CUnit& unit, std::string_view coefficient, std::string_view offset,
-                  std::string& error) {
+                  CTableReason& error) {
     if (!CUnitRules::IsCoefficient(unit.m_coefficient)) {
-        error = "the coefficient " + QuotedField(coefficient) +
-                " is not a positive number of normal size (zero, negative, infinite, NaN and "
-                "denormal coefficients break conversions)";
+        error = CTableReason(Code::kBadCoefficient, {QuotedField(coefficient)});
     } else if (!CUnitRules::IsOffset(unit.m_offset)) {
-        error = "the offset " + QuotedField(offset) + " is not a finite number";
+        error = CTableReason(Code::kBadOffset, {QuotedField(offset)});
     }
-    return error.empty();
+    return error.GetCode() == Code::kNone;
 }
 
 /// The unit a data line describes; false with error naming the first fault. fields is
 /// room for the line's fields, reused from line to line.
 bool ReadUnit(std::string_view line, std::vector<std::string_view>& fields, CUnit& unit,
-              std::string& error) {
+              CTableReason& error) {
     SplitAtTabs(line, fields);
     if (fields.size() < kColumns.size()) {
-        error = "missing column '" + std::string(kColumns[fields.size()]) + "'";
+        error = CTableReason(Code::kMissingColumn, {std::string(kColumns[fields.size()])});
         return false;
     }
     if (fields.size() > kColumns.size()) {
-        error = "too many columns (" + std::to_string(fields.size()) + ", expected " +
-                std::to_string(kColumns.size()) + ")";
+        error = CTableReason(Code::kTooManyColumns,
+                             {std::to_string(fields.size()), std::to_string(kColumns.size())});
         return false;
     }
     return ReadName(fields[0], kColumns[0], unit.m_type, error) &&
@@ -181,9 +178,9 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
     m_units.clear();
     problems.clear();
     long badLines = 0;
-    const auto note = [&](long line, std::string message) {
+    const auto note = [&](long line, CTableReason reason) {
         if (problems.size() < kMaxProblems) {
-            problems.push_back({line, std::move(message)});
+            problems.push_back({line, reason.English(), std::move(reason)});
         }
         ++badLines;
     };
@@ -192,13 +189,14 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
     m_units.reserve(CountFilledLines(text));
     std::unordered_map<std::string, long> lineOfName;  // type NUL name, which no name holds
     std::vector<std::string_view> fields;
-    std::string error;
+    CTableReason error;
     long number = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         if (end - start > CTextLines::kMaxLineBytes + 1) {  // + 1 for a carriage return
             start = end + 1;
-            note(++number, CTextLines::TooLongMessage());
+            note(++number, CTableReason(Code::kLineTooLong,
+                                        {std::to_string(CTextLines::kMaxLineBytes >> 10)}));
             continue;
         }
         const std::string_view line =
@@ -206,14 +204,14 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
         start = end + 1;
         if (number == 1) {
             if (line != kHeader) {
-                note(1, std::string(kBadHeader));
+                note(1, CTableReason(Code::kBadHeader));
             }
             continue;
         }
         if (line.empty()) {
             continue;
         }
-        error.clear();
+        error = CTableReason();
         CUnit& unit = m_units.emplace_back();
         if (!ReadUnit(line, fields, unit, error)) {
             m_units.pop_back();
@@ -223,13 +221,13 @@ long CUnitTable::Read(std::string_view text, std::vector<Problem>& problems) {
         const auto [named, first] =
             lineOfName.try_emplace(unit.m_type + '\0' + unit.m_name, number);
         if (!first) {
-            note(number, "the unit " + QuotedField(Escape(unit.m_name)) + " of type " +
-                             QuotedField(Escape(unit.m_type)) + " is already on line " +
-                             std::to_string(named->second));
+            note(number, CTableReason(Code::kRepeatedUnit, {QuotedField(Escape(unit.m_name)),
+                                                            QuotedField(Escape(unit.m_type)),
+                                                            std::to_string(named->second)}));
         }
     }
     if (number == 0) {
-        note(1, std::string(kBadHeader));
+        note(1, CTableReason(Code::kBadHeader));
     }
     if (badLines > 0) {
         m_units.clear();

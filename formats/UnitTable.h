@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/Unit.h"
+#include "formats/TableReason.h"
 
 class CUnitMgr;
 
@@ -26,7 +27,8 @@ public:
     /// A line Read could not take, and why.
     struct Problem {
         long line;
-        std::string message;
+        std::string message;  ///< the reason in English, as tarvo-convert prints it
+        CTableReason reason;
     };
 
     /// What MergeInto did to the catalogue.

@@ -203,6 +203,82 @@ Ihre Einheiten sind unverändert.</translation>
         <source>the type &apos;%1&apos; has no unit &apos;%2&apos;, which the set&apos;s units are measured against</source>
         <translation>der Typ &apos;%1&apos; hat keine Einheit &apos;%2&apos;, an der die Einheiten des Satzes gemessen werden</translation>
     </message>
+    <message>
+        <source>the first line must be the header &apos;type&lt;TAB&gt;unit&lt;TAB&gt;coefficient&lt;TAB&gt;offset&apos;</source>
+        <translation>die erste Zeile muss die Kopfzeile &apos;type&lt;TAB&gt;unit&lt;TAB&gt;coefficient&lt;TAB&gt;offset&apos; sein</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 KiB</source>
+        <translation>die Zeile ist länger als %1 KiB</translation>
+    </message>
+    <message>
+        <source>the %1 ends in a lone backslash (write \\)</source>
+        <translation>der %1 endet mit einem einzelnen Backslash (schreiben Sie \\)</translation>
+    </message>
+    <message>
+        <source>the %1 holds the bad escape &apos;\%2&apos; (use \t, \n, \r or \\)</source>
+        <translation>der %1 enthält die ungültige Escape-Folge &apos;\%2&apos; (verwenden Sie \t, \n, \r oder \\)</translation>
+    </message>
+    <message>
+        <source>the %1 is not valid UTF-8</source>
+        <translation>der %1 ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>the %1 is empty</source>
+        <translation>der %1 ist leer</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is longer than %3 characters (%4)</source>
+        <translation>der %1 %2 ist länger als %3 Zeichen (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 %2 starts or ends with a space, is only spaces or holds a NUL byte</source>
+        <translation>der %1 %2 beginnt oder endet mit einem Leerzeichen, besteht nur aus Leerzeichen oder enthält ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is out of range</source>
+        <translation>der %1 %2 liegt außerhalb des Wertebereichs</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number</source>
+        <translation>der %1 %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the coefficient %1 is not a positive number of normal size (zero, negative, infinite, NaN and denormal coefficients break conversions)</source>
+        <translation>der Koeffizient %1 ist keine positive Zahl normaler Größe (null, negative, unendliche, NaN- und denormalisierte Koeffizienten machen Umrechnungen unmöglich)</translation>
+    </message>
+    <message>
+        <source>the offset %1 is not a finite number</source>
+        <translation>der Offset %1 ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>missing column &apos;%1&apos;</source>
+        <translation>die Spalte &apos;%1&apos; fehlt</translation>
+    </message>
+    <message>
+        <source>too many columns (%1, expected %2)</source>
+        <translation>zu viele Spalten (%1, erwartet %2)</translation>
+    </message>
+    <message>
+        <source>the unit %1 of type %2 is already on line %3</source>
+        <translation>die Einheit %1 vom Typ %2 steht schon in Zeile %3</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>unit name</source>
+        <translation>Einheitenname</translation>
+    </message>
+    <message>
+        <source>coefficient</source>
+        <translation>Koeffizient</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>Offset</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>

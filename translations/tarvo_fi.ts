@@ -203,6 +203,82 @@ Yksikkösi ovat ennallaan.</translation>
         <source>the type &apos;%1&apos; has no unit &apos;%2&apos;, which the set&apos;s units are measured against</source>
         <translation>tyypillä &apos;%1&apos; ei ole yksikköä &apos;%2&apos;, johon sarjan yksiköt suhteutetaan</translation>
     </message>
+    <message>
+        <source>the first line must be the header &apos;type&lt;TAB&gt;unit&lt;TAB&gt;coefficient&lt;TAB&gt;offset&apos;</source>
+        <translation>ensimmäisen rivin on oltava otsikkorivi &apos;type&lt;TAB&gt;unit&lt;TAB&gt;coefficient&lt;TAB&gt;offset&apos;</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 KiB</source>
+        <translation>rivi on pidempi kuin %1 KiB</translation>
+    </message>
+    <message>
+        <source>the %1 ends in a lone backslash (write \\)</source>
+        <translation>%1 päättyy yksinäiseen kenoviivaan (kirjoita \\)</translation>
+    </message>
+    <message>
+        <source>the %1 holds the bad escape &apos;\%2&apos; (use \t, \n, \r or \\)</source>
+        <translation>%1 sisältää virheellisen koodinvaihtomerkinnän &apos;\%2&apos; (käytä merkintöjä \t, \n, \r tai \\)</translation>
+    </message>
+    <message>
+        <source>the %1 is not valid UTF-8</source>
+        <translation>%1 ei ole kelvollista UTF-8:aa</translation>
+    </message>
+    <message>
+        <source>the %1 is empty</source>
+        <translation>%1 on tyhjä</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is longer than %3 characters (%4)</source>
+        <translation>%1 %2 on pidempi kuin %3 merkkiä (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 %2 starts or ends with a space, is only spaces or holds a NUL byte</source>
+        <translation>%1 %2 alkaa tai päättyy välilyöntiin, on pelkkiä välilyöntejä tai sisältää NUL-tavun</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is out of range</source>
+        <translation>%1 %2 on sallitun alueen ulkopuolella</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number</source>
+        <translation>%1 %2 ei ole luku</translation>
+    </message>
+    <message>
+        <source>the coefficient %1 is not a positive number of normal size (zero, negative, infinite, NaN and denormal coefficients break conversions)</source>
+        <translation>kerroin %1 ei ole normaalikokoinen positiivinen luku (nolla, negatiiviset, äärettömät, NaN- ja denormaalit kertoimet rikkovat muunnokset)</translation>
+    </message>
+    <message>
+        <source>the offset %1 is not a finite number</source>
+        <translation>siirtymä %1 ei ole äärellinen luku</translation>
+    </message>
+    <message>
+        <source>missing column &apos;%1&apos;</source>
+        <translation>sarake &apos;%1&apos; puuttuu</translation>
+    </message>
+    <message>
+        <source>too many columns (%1, expected %2)</source>
+        <translation>liikaa sarakkeita (%1, odotettiin %2)</translation>
+    </message>
+    <message>
+        <source>the unit %1 of type %2 is already on line %3</source>
+        <translation>tyypin %2 yksikkö %1 on jo rivillä %3</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>tyyppi</translation>
+    </message>
+    <message>
+        <source>unit name</source>
+        <translation>yksikön nimi</translation>
+    </message>
+    <message>
+        <source>coefficient</source>
+        <translation>kerroin</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>siirtymä</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRates</name>

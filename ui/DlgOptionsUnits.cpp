@@ -412,13 +412,74 @@ QString CDlgOptionsUnits::ImportFaultText(const CUnitTableFile::Outcome& outcome
     }
     QStringList lines;
     for (const CUnitTable::Problem& problem : outcome.problems) {
-        lines << tr("Line %1: %2.").arg(problem.line).arg(QString::fromStdString(problem.message));
+        lines << tr("Line %1: %2.").arg(QString::number(problem.line), Describe(problem.reason));
     }
     const long more = outcome.badLines - static_cast<long>(outcome.problems.size());
     if (more > 0) {
         lines << tr("%1 more bad lines.").arg(more);
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+QString CDlgOptionsUnits::Describe(const CTableReason& reason) {
+    const auto value = [&reason](std::size_t i) { return QString::fromStdString(reason.Value(i)); };
+    const QString column = ColumnName(reason.Value(0));
+    using Code = CTableReason::Code;
+    switch (reason.GetCode()) {
+        case Code::kNone:
+            break;
+        case Code::kBadHeader:
+            return tr(
+                "the first line must be the header 'type<TAB>unit<TAB>coefficient<TAB>offset'");
+        case Code::kLineTooLong:
+            return tr("the line is longer than %1 KiB").arg(value(0));
+        case Code::kLoneBackslash:
+            return tr("the %1 ends in a lone backslash (write \\\\)").arg(column);
+        case Code::kBadEscape:
+            return tr("the %1 holds the bad escape '\\%2' (use \\t, \\n, \\r or \\\\)")
+                .arg(column, value(1));
+        case Code::kNameNotUtf8:
+            return tr("the %1 is not valid UTF-8").arg(column);
+        case Code::kNameEmpty:
+            return tr("the %1 is empty").arg(column);
+        case Code::kNameTooLong:
+            return tr("the %1 %2 is longer than %3 characters (%4)")
+                .arg(column, value(1), value(2), value(3));
+        case Code::kBadName:
+            return tr("the %1 %2 starts or ends with a space, is only spaces or holds a NUL byte")
+                .arg(column, value(1));
+        case Code::kOutOfRange:
+            return tr("the %1 %2 is out of range").arg(column, value(1));
+        case Code::kNotANumber:
+            return tr("the %1 %2 is not a number").arg(column, value(1));
+        case Code::kBadCoefficient:
+            return tr("the coefficient %1 is not a positive number of normal size (zero, "
+                      "negative, infinite, NaN and denormal coefficients break conversions)")
+                .arg(value(0));
+        case Code::kBadOffset:
+            return tr("the offset %1 is not a finite number").arg(value(0));
+        case Code::kMissingColumn:
+            return tr("missing column '%1'").arg(column);
+        case Code::kTooManyColumns:
+            return tr("too many columns (%1, expected %2)").arg(value(0), value(1));
+        case Code::kRepeatedUnit:
+            return tr("the unit %1 of type %2 is already on line %3")
+                .arg(value(0), value(1), value(2));
+    }
+    return {};
+}
+
+QString CDlgOptionsUnits::ColumnName(const std::string& column) {
+    if (column == "type") {
+        return tr("type");
+    }
+    if (column == "unit name") {
+        return tr("unit name");
+    }
+    if (column == "coefficient") {
+        return tr("coefficient");
+    }
+    return column == "offset" ? tr("offset") : QString::fromStdString(column);
 }
 
 bool CDlgOptionsUnits::CheckNames(bool needUnit) {

@@ -64,6 +64,10 @@ private:
     static QString RefusalText(const CUnitSet& set, CUnitSet::Refusal why);
     /// Why a file could not be imported, in a few lines.
     static QString ImportFaultText(const CUnitTableFile::Outcome& outcome);
+    /// Why a line of a unit table was refused, in the window's language.
+    static QString Describe(const CTableReason& reason);
+    /// A column of a unit table as a reason names it, in the window's language.
+    static QString ColumnName(const std::string& column);
 
     /// A type typed or chosen: takes the type box's text as the type, shows its base unit
     /// and lists its units; the unit box starts empty, the coefficient box stays.

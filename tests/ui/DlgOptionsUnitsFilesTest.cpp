@@ -21,6 +21,7 @@
 #include "ui/DlgOptionsUnits.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBox.h"
+#include "ui/Translation.h"
 
 namespace {
 
@@ -173,6 +174,29 @@ private slots:
         QCOMPARE(CMessageBox::TakeShownIcons(), QList{CMessageBox::Icon::Exclamation});
         QCOMPARE(page.Working().SaveToBytes(), before);
         QVERIFY(page.Working().IsModified());
+    }
+
+    void reasonsAreInTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("de, coefficient") << "de" << QByteArray("Data\tbit\tx\t0\n")
+                                         << "Zeile 2: der Koeffizient 'x' ist keine Zahl.";
+        QTest::newRow("fi, unit name")
+            << "fi" << QByteArray("Data\t\t1\t0\n") << "Rivi 2: yksikön nimi on tyhjä.";
+    }
+    void reasonsAreInTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, reason);
+        CTranslation translation;
+        translation.Install({language});
+        CFakeApp app;
+        QTemporaryDir dir;
+        CSheetOnUnits page(app);
+        page.Press("importButton", WriteFile(dir, "bad.tsv", kHeader + lines));
+        const QStringList shown = CMessageBox::TakeShownTexts();
+        QVERIFY2(shown.size() == 1 && shown[0].contains(reason), qPrintable(shown.join('\n')));
     }
 
     void runningOutOfMemoryChangesNothing_data() {
