@@ -554,11 +554,11 @@ Ihre Einheiten sind unverändert.</translation>
         <translation>Drehzahl</translation>
     </message>
     <message>
-        <source>Specific energy</source>
+        <source>Energy per mass</source>
         <translation>Spezifische Energie</translation>
     </message>
     <message>
-        <source>Specific heat capacity</source>
+        <source>Heat capacity per mass</source>
         <translation>Spezifische Wärmekapazität</translation>
     </message>
     <message>

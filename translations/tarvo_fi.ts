@@ -554,11 +554,11 @@ Yksikkösi ovat ennallaan.</translation>
         <translation>Pyörimisnopeus</translation>
     </message>
     <message>
-        <source>Specific energy</source>
+        <source>Energy per mass</source>
         <translation>Ominaisenergia</translation>
     </message>
     <message>
-        <source>Specific heat capacity</source>
+        <source>Heat capacity per mass</source>
         <translation>Ominaislämpökapasiteetti</translation>
     </message>
     <message>
