@@ -11,8 +11,10 @@ std::atomic<bool> g_refused{false};
 
 }  // namespace
 
-// Replaces the program's allocator for every test that uses the limit.
-void* operator new(std::size_t size) {
+namespace {
+
+/// A block from malloc, unless the limit refuses it.
+void* Allocate(std::size_t size) {
     std::size_t limit = g_limit.load();
     if (limit != 0 && size >= limit && g_limit.compare_exchange_strong(limit, 0)) {
         g_refused = true;
@@ -24,11 +26,46 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+void* AllocateOrNull(std::size_t size) noexcept {
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+// Replaces the program's allocator for every test that uses the limit: every plain form of
+// new and delete, so that each block is freed the way it was made (a sanitizer checks).
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t& /*tag*/) noexcept {
+    return AllocateOrNull(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& /*tag*/) noexcept {
+    return AllocateOrNull(size);
+}
 void operator delete(void* block) noexcept {
     std::free(block);
 }
-
+void operator delete[](void* block) noexcept {
+    std::free(block);
+}
 void operator delete(void* block, std::size_t /*size*/) noexcept {
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t /*size*/) noexcept {
+    std::free(block);
+}
+void operator delete(void* block, const std::nothrow_t& /*tag*/) noexcept {
+    std::free(block);
+}
+void operator delete[](void* block, const std::nothrow_t& /*tag*/) noexcept {
     std::free(block);
 }
 
