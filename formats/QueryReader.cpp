@@ -159,17 +159,32 @@ CQueryReader::Answer CQueryReader::Read(std::string_view query, bool decimalComm
 
 std::vector<CQueryReader::Conversion> CQueryReader::Conversions(std::string_view query,
                                                                 std::size_t limit,
-                                                                bool decimalComma) const {
+                                                                bool decimalComma,
+                                                                const Preferred& preferred) const {
     Answer answer = Read(query, decimalComma);
     std::vector<Conversion> conversions;
     if (answer.outcome == Outcome::kUnitOnly) {
         const CUnitMgr& catalogue = m_index.Catalogue();
         for (const UnitChoice& choice : answer.units) {
             const CUnitMgr::TypeRun run = m_index.RunOf(choice.unit);
-            for (int unit = run.begin; unit < run.end && conversions.size() < limit; ++unit) {
-                if (unit != choice.unit) {
+            const auto offer = [&](int unit) {
+                if (unit != choice.unit && conversions.size() < limit) {
                     conversions.push_back({choice.type, choice.name, Name(unit), choice.amount,
                                            catalogue.ConvertAt(choice.amount, choice.unit, unit)});
+                }
+            };
+            int first = -1;
+            if (choice.type == preferred.type) {
+                for (int unit = run.begin; unit < run.end && first < 0; ++unit) {
+                    first = Name(unit) == preferred.to ? unit : -1;
+                }
+                if (first >= 0) {
+                    offer(first);
+                }
+            }
+            for (int unit = run.begin; unit < run.end; ++unit) {
+                if (unit != first) {
+                    offer(unit);
                 }
             }
         }

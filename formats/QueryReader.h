@@ -38,6 +38,13 @@ public:
         double result;
     };
 
+    /// A unit to offer first, when a query names a unit of its type alone: the window's
+    /// last to-unit.
+    struct Preferred {
+        std::string type;
+        std::string to;
+    };
+
     /// What a query says.
     enum class Outcome {
         kConverted,  ///< one conversion
@@ -66,9 +73,10 @@ public:
     Answer Read(std::string_view query, bool decimalComma = false) const;
     /// Up to limit conversions the query may mean, the likeliest first: its conversion,
     /// each of its equally close readings, or, for an amount and a unit alone, the
-    /// conversions to the other units of its type in catalogue order.
+    /// conversions to the other units of its type in catalogue order, preferred first.
     std::vector<Conversion> Conversions(std::string_view query, std::size_t limit,
-                                        bool decimalComma = false) const;
+                                        bool decimalComma = false,
+                                        const Preferred& preferred = {}) const;
     /// Whether word is one of the separators, in any case.
     static bool IsSeparator(std::string_view word);
     /// Whether the query holds a separator where one can stand.

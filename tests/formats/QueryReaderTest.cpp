@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -187,6 +188,27 @@ TEST(QueryReader, ConversionsOfAUnitAloneGoToTheOtherUnitsOfItsType) {
     EXPECT_EQ(Reader().Conversions("5 psi in bar", 8).size(), 1u);
     EXPECT_EQ(Reader().Conversions("3 dollar in yen", 4).size(), 4u);
     EXPECT_TRUE(Reader().Conversions("5 psj", 8).empty());
+}
+
+TEST(QueryReader, TheLastToUnitIsOfferedFirstWhenItIsOfTheUnitsType) {
+    struct Case {
+        CQueryReader::Preferred preferred;
+        const char* first;
+    };
+    const Case cases[] = {
+        {{"Pressure", "bar (bar)"}, "bar (bar)"},
+        {{"Distance", "bar (bar)"}, "Pascal (Pa)"},  // another type's unit of that name
+        {{"Pressure", "no such unit"}, "Pascal (Pa)"},
+        {{"Pressure", "pound per square inch (psi)"}, "Pascal (Pa)"},  // the unit itself
+    };
+    for (const Case& c : cases) {
+        const std::vector<CQueryReader::Conversion> offered =
+            Reader().Conversions("5 psi", 3, false, c.preferred);
+        ASSERT_EQ(offered.size(), 3u) << c.preferred.to;
+        EXPECT_EQ(offered[0].to, c.first) << c.preferred.to;
+        const auto isFirst = [&](const CQueryReader::Conversion& o) { return o.to == c.first; };
+        EXPECT_EQ(std::count_if(offered.begin(), offered.end(), isFirst), 1) << c.preferred.to;
+    }
 }
 
 TEST(QueryReader, SeesOnlyTheUnitsTheCatalogueLookupsReach) {
