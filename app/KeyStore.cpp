@@ -87,7 +87,7 @@ struct CUnusableFile : std::runtime_error {
 
 }  // namespace
 
-CKeyStore::CKeyStore(std::string file) : m_file(std::move(file)) {}
+CKeyStore::CKeyStore(std::string file, Access access) : m_file(std::move(file)), m_access(access) {}
 
 CKeyStore::~CKeyStore() = default;
 
@@ -96,6 +96,10 @@ SQLite::Database* CKeyStore::Connect() {
         return m_db.get();
     }
     try {
+        if (m_access == Access::ReadOnly) {
+            m_db = ConnectReadOnly();
+            return m_db.get();
+        }
         const std::filesystem::path file(m_file);
         if (file.has_parent_path()) {
             std::filesystem::create_directories(file.parent_path());
@@ -124,6 +128,14 @@ SQLite::Database* CKeyStore::Connect() {
         Fail();
     }
     return m_db.get();
+}
+
+std::unique_ptr<SQLite::Database> CKeyStore::ConnectReadOnly() {
+    auto db = std::make_unique<SQLite::Database>(m_file, SQLite::OPEN_READONLY, kBusyTimeoutMs);
+    if (OwnerOf(*db) != CFileOwner::Ours) {
+        throw CUnusableFile();
+    }
+    return db;
 }
 
 void CKeyStore::Initialise(SQLite::Database& db) {
@@ -224,6 +236,9 @@ std::optional<CKeyStore::Value> CKeyStore::GetValue(const Path& path, const std:
                 return value;
             }
         }
+        if (m_access == Access::ReadOnly) {
+            return std::nullopt;
+        }
         SQLite::Transaction creating(*db, SQLite::TransactionBehavior::IMMEDIATE);
         const auto key = FindKey(*db, path, KeyMode::Create);
         auto value = key ? ReadValue(*db, *key, name) : std::nullopt;
@@ -236,7 +251,7 @@ std::optional<CKeyStore::Value> CKeyStore::GetValue(const Path& path, const std:
 }
 
 bool CKeyStore::SetValue(const Path& path, const std::string& name, const Value& value) {
-    SQLite::Database* db = Connect();
+    SQLite::Database* db = m_access == Access::ReadWrite ? Connect() : nullptr;
     if (!db) {
         return false;
     }

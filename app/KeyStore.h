@@ -34,15 +34,20 @@ public:
         std::vector<std::string> created;
     };
 
-    explicit CKeyStore(std::string file);
+    /// ReadOnly never writes the file nor creates it, its folder or a missing key: for
+    /// the other programs of the session, which only look at the user's settings.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit CKeyStore(std::string file, Access access = Access::ReadWrite);
     ~CKeyStore();
     CKeyStore(const CKeyStore&) = delete;
     CKeyStore& operator=(const CKeyStore&) = delete;
 
-    /// The value called name at path (creating the missing keys of path.created); nothing
-    /// when the value is missing or the access fails.
+    /// The value called name at path (creating the missing keys of path.created, unless
+    /// read-only); nothing when the value is missing or the access fails.
     std::optional<Value> GetValue(const Path& path, const std::string& name);
-    /// Stores value as name at path, replacing a value whose name differs only in case.
+    /// Stores value as name at path, replacing a value whose name differs only in case;
+    /// false when read-only.
     bool SetValue(const Path& path, const std::string& name, const Value& value);
     /// The names of the keys right below the existing key path; nothing when it is missing.
     std::optional<std::vector<std::string>> SubKeyNames(const std::vector<std::string>& path);
@@ -54,6 +59,7 @@ private:
     using KeyId = std::int64_t;
 
     SQLite::Database* Connect();
+    std::unique_ptr<SQLite::Database> ConnectReadOnly();
     void Initialise(SQLite::Database& db);
     std::optional<KeyId> FindKey(SQLite::Database& db, const Path& path, KeyMode createdMode);
     std::optional<KeyId> ChildKey(SQLite::Database& db, KeyId parent, const std::string& name,
@@ -67,6 +73,7 @@ private:
     void Fail();
 
     std::string m_file;
+    Access m_access;
     std::unique_ptr<SQLite::Database> m_db;
     // Prepared once per connection: preparing costs more than running these lookups.
     // Emptied before the connection closes.

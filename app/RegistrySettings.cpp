@@ -35,11 +35,15 @@ void CRegistrySettings::Save() {
     m_modified = 0;
 }
 
+CKeyStore::Access CRegistrySettings::Access() const {
+    return m_readOnly ? CKeyStore::Access::ReadOnly : CKeyStore::Access::ReadWrite;
+}
+
 CKeyStore& CRegistrySettings::Store(std::unique_ptr<CKeyStore>& own) {
     if (m_session) {
         return *m_session;
     }
-    own = std::make_unique<CKeyStore>(m_location.m_root);
+    own = std::make_unique<CKeyStore>(m_location.m_root, Access());
     return *own;
 }
 
@@ -69,7 +73,7 @@ bool CRegistrySettings::SetString(const std::string& section, const std::string&
 
 CRegistrySettings::StoreSession::StoreSession(CRegistrySettings& settings) : m_settings(settings) {
     if (!m_settings.m_session) {
-        m_store = std::make_unique<CKeyStore>(m_settings.m_location.m_root);
+        m_store = std::make_unique<CKeyStore>(m_settings.m_location.m_root, m_settings.Access());
         m_settings.m_session = m_store.get();
     }
 }

@@ -4,9 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "app/KeyStore.h"
 #include "app/RegistryKeyPath.h"
-
-class CKeyStore;
 
 /// Typed access to one settings location and the three steps defaults, load, save.
 /// Never throws and never shows anything: a read that fails yields its default, a
@@ -39,6 +38,9 @@ public:
     void SetModified(bool modified = true) { m_modified = modified ? 1 : 0; }
 
     CRegistryKeyPath m_location;
+    /// Reads only, never writing or creating the store: for the other programs of the
+    /// session, which look at the user's settings.
+    bool m_readOnly = false;
 
     /// Lets the accesses of one step share a connection to the store, so a step opens the
     /// store once, and gives up at once on its other values when the store fails.
@@ -61,6 +63,7 @@ protected:
 private:
     /// The open session's store, or else a store made in own for one access.
     CKeyStore& Store(std::unique_ptr<CKeyStore>& own);
+    CKeyStore::Access Access() const;
 
     CKeyStore* m_session = nullptr;
 };

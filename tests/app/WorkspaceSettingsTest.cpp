@@ -269,3 +269,41 @@ TEST_F(WorkspaceSettingsTest, TwoProcessesSavingAtOnceLeaveOneValuePerName) {
 }
 
 }  // namespace
+
+// What another program of the session sees: the window's values, and no change of any
+// kind to the store, whatever it tries.
+TEST_F(WorkspaceSettingsTest, ReadOnlySettingsReadTheStoreAndNeverWriteIt) {
+    CWorkspaceSettings reader = Settings();
+    reader.m_readOnly = true;
+    reader.Load();
+    EXPECT_EQ(reader.m_decimalPrecision, 3);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(Root()).parent_path()));
+
+    CWorkspaceSettings window = Settings();
+    StartUp(window);
+    window.m_toUnit = "bar (bar)";
+    window.m_decimalPrecision = 5;
+    window.Save();
+    CCommitCounter commits(Root());
+    const auto files = {Root(), Root() + "-wal"};
+    std::vector<std::filesystem::file_time_type> times;
+    for (const std::string& file : files) {
+        times.push_back(std::filesystem::last_write_time(file));
+    }
+
+    reader.Load();
+    EXPECT_EQ(reader.m_toUnit, "bar (bar)");
+    EXPECT_EQ(reader.m_decimalPrecision, 5);
+    reader.m_decimalPrecision = 1;
+    reader.m_location.m_subKey = "Missing";  // keys a writer would create
+    reader.Save();
+    reader.Load();
+    StartUp(reader);
+    EXPECT_FALSE(commits.SawCommit());
+    std::size_t i = 0;
+    for (const std::string& file : files) {
+        EXPECT_EQ(std::filesystem::last_write_time(file), times[i++]) << file;
+    }
+    EXPECT_EQ(CKeyStore(Root()).SubKeyNames(kApplicationKey),
+              (Names{"CurrentVersion", "General", "Window"}));
+}
