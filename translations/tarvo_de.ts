@@ -678,6 +678,13 @@ Ihre Einheiten sind unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>CKRunnerProvider</name>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>In die Zwischenablage kopieren</translation>
+    </message>
+</context>
+<context>
     <name>CRatesDownload</name>
     <message>
         <source>it does not fit this version of Tarvo</source>

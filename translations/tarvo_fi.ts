@@ -678,6 +678,13 @@ Yksikkösi ovat ennallaan.</translation>
     </message>
 </context>
 <context>
+    <name>CKRunnerProvider</name>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Kopioi leikepöydälle</translation>
+    </message>
+</context>
+<context>
     <name>CRatesDownload</name>
     <message>
         <source>it does not fit this version of Tarvo</source>
