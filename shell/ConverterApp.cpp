@@ -7,6 +7,7 @@
 
 #include "app/WorkspaceSettings.h"
 #include "catalogue/CatalogueBackups.h"
+#include "catalogue/CatalogueRecord.h"
 #include "catalogue/FileError.h"
 #include "catalogue/UnitMgr.h"
 #include "ui/AppIcon.h"
@@ -63,9 +64,23 @@ std::unique_ptr<CReadAhead> CConverterApp::ReadAhead(std::string settingsRoot) {
     }
 }
 
+std::optional<QString> CConverterApp::ConvertQuery(const QStringList& arguments) {
+    const QString option = QStringLiteral("--convert");
+    std::optional<QString> query;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == option) {
+            query = i + 1 < arguments.size() ? arguments[++i] : QString();
+        } else if (arguments[i].startsWith(option + QLatin1Char('='))) {
+            query = arguments[i].mid(option.size() + 1);
+        }
+    }
+    return query;
+}
+
 int CConverterApp::Run(CReadAhead* readAhead) {
     if (StartUp(readAhead)) {
-        RunMainWindow();
+        // Qt has taken its own options out of the arguments by now.
+        RunMainWindow(ConvertQuery(arguments()));
     }
     ShutDown();
     return m_failed ? 1 : 0;
@@ -86,12 +101,16 @@ bool CConverterApp::StartUp(CReadAhead* readAhead) {
         Fail();
         return false;
     }
+    RecordCatalogue();
     return true;
 }
 
-void CConverterApp::RunMainWindow() {
+void CConverterApp::RunMainWindow(const std::optional<QString>& convertQuery) {
     try {
         CDlgMain window(*this);
+        if (convertQuery) {
+            window.Convert(*convertQuery);
+        }
         window.exec();
     } catch (...) {
         Fail();
@@ -99,6 +118,9 @@ void CConverterApp::RunMainWindow() {
 }
 
 void CConverterApp::ShutDown() {
+    if (m_recorder.joinable()) {
+        m_recorder.join();
+    }
     // The catalogue only ever holds what the user confirmed (OK, Apply): a failure later in
     // the run must not lose it.
     if (m_workspace.catalogue && m_workspace.catalogue->IsModified()) {
@@ -141,6 +163,22 @@ bool CConverterApp::notify(QObject* receiver, QEvent* event) {
 bool CConverterApp::IsSupportedPlatform() {
     return QVersionNumber::fromString(QString::fromLatin1(qVersion())) >=
            QVersionNumber::fromString(QStringLiteral(QT_VERSION_STR));
+}
+
+void CConverterApp::RecordCatalogue() {
+    // Without the record the search helper answers from the catalogue it last knew: not
+    // worth a word, nor a wait.
+    try {
+        // The folder is looked up here: reading the environment is unsafe beside a change.
+        m_recorder = std::jthread(
+            [record = CCatalogueRecord(), file = m_workspace.settings->m_workspaceFile] {
+                try {
+                    record.Record(file);
+                } catch (...) {
+                }
+            });
+    } catch (const std::system_error&) {
+    }
 }
 
 void CConverterApp::SaveCatalogue() {

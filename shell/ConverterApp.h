@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "app/RegistryKeyPath.h"
 #include "shell/ReadAhead.h"
@@ -32,15 +34,21 @@ public:
     static std::unique_ptr<CReadAhead> ReadAhead(
         std::string settingsRoot = CRegistryKeyPath::DefaultRoot());
 
-    /// The whole run: StartUp, RunMainWindow, ShutDown. Returns the process exit code.
+    /// The query of --convert QUERY or --convert=QUERY (the last one given) in arguments, the
+    /// program's name first; an empty one when no query follows, none without the option.
+    static std::optional<QString> ConvertQuery(const QStringList& arguments);
+
+    /// The whole run: StartUp, RunMainWindow with the query of --convert, ShutDown. Returns
+    /// the process exit code.
     int Run(CReadAhead* readAhead = nullptr);
 
     /// Checks the platform, creates the catalogue and the settings, loads both, or takes
-    /// them from readAhead. False when the program must not go on (the reason has been
-    /// shown).
+    /// them from readAhead, and records the catalogue file for the session's other
+    /// programs. False when the program must not go on (the reason has been shown).
     bool StartUp(CReadAhead* readAhead = nullptr);
-    /// Runs the main converter window modally until the user ends it.
-    void RunMainWindow();
+    /// Runs the main converter window modally until the user ends it, set to the conversion
+    /// convertQuery reads as (see CDlgMain::Convert) when there is one.
+    void RunMainWindow(const std::optional<QString>& convertQuery = std::nullopt);
     /// Saves the catalogue when modified (also after a failure in the window), then the
     /// settings when modified.
     void ShutDown();
@@ -60,6 +68,8 @@ public:
 private:
     /// The Qt run-time must be at least the version the program was built against.
     static bool IsSupportedPlatform();
+    /// Writes the record on a thread of its own: a slow disk must not hold up the window.
+    void RecordCatalogue();
     void SaveCatalogue();
     /// Shows the start-up failure message once and marks the run failed.
     void Fail();
@@ -68,4 +78,5 @@ private:
     CTranslation m_translation;
     CWorkspaceLoad::Workspace m_workspace;
     bool m_failed = false;
+    std::jthread m_recorder;
 };

@@ -99,7 +99,8 @@ void CDlgMain::ConnectControls() {
     connect(m_ui->actionExit, &QAction::triggered, this, &CDlgMain::accept);
     connect(m_ui->actionOptions, &QAction::triggered, this, &CDlgMain::OnOptions);
     connect(m_ui->actionRates, &QAction::triggered, this, &CDlgMain::OnRates);
-    connect(m_ui->actionQuickConversion, &QAction::triggered, this, &CDlgMain::OnQuickConversion);
+    connect(m_ui->actionQuickConversion, &QAction::triggered, this,
+            [this] { OnQuickConversion({}); });
     connect(m_ui->actionSolver, &QAction::triggered, this, &CDlgMain::OnSolver);
     connect(m_ui->actionCalculator, &QAction::triggered, this, &CDlgMain::OnCalculator);
     connect(m_ui->actionContents, &QAction::triggered, this, [this] { m_app.OnHelp(); });
@@ -260,12 +261,30 @@ void CDlgMain::OnRates() {
     KeepWhatStillExists();
 }
 
-void CDlgMain::OnQuickConversion() {
-    CDlgQuickConversion dialog(m_app.Catalogue(), m_app.Settings().m_decimalPrecision, this);
-    if (dialog.exec() != QDialog::Accepted) {
+void CDlgMain::Convert(const QString& query) {
+    const CWorkspaceSettings& settings = m_app.Settings();
+    const std::vector<CQueryReader::Conversion> conversions =
+        CQueryReader(m_app.Catalogue())
+            .Conversions(query.toStdString(), 1, LocalNumber::DecimalComma(),
+                         {settings.m_type, settings.m_toUnit});
+    if (!conversions.empty()) {
+        ApplyConversion(conversions.front());
         return;
     }
-    const CQueryReader::Conversion& chosen = dialog.Chosen();
+    // Over the window, once it runs, so that the user can correct the query.
+    QMetaObject::invokeMethod(
+        this, [this, query] { OnQuickConversion(query); }, Qt::QueuedConnection);
+}
+
+void CDlgMain::OnQuickConversion(const QString& query) {
+    CDlgQuickConversion dialog(m_app.Catalogue(), m_app.Settings().m_decimalPrecision, this);
+    dialog.SetQuery(query);
+    if (dialog.exec() == QDialog::Accepted) {
+        ApplyConversion(dialog.Chosen());
+    }
+}
+
+void CDlgMain::ApplyConversion(const CQueryReader::Conversion& chosen) {
     // The steps of a user who picks the type, then each unit (by exact name), then types
     // the amount, with all its decimals.
     m_ui->typeList->setCurrentIndex(m_ui->typeList->findText(QString::fromStdString(chosen.type)));

@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "formats/QueryReader.h"
+
 class CAppContext;
 class QComboBox;
 class QKeyEvent;
@@ -22,6 +24,11 @@ public:
     explicit CDlgMain(CAppContext& app, QWidget* parent = nullptr);
     /// Stores the last type and units into the settings.
     ~CDlgMain() override;
+
+    /// Sets the window to the conversion query reads as, as Quick Conversion sets a chosen
+    /// one; a unit alone goes to the last to-unit first. When query reads as none, Quick
+    /// Conversion opens over the running window with query typed in.
+    void Convert(const QString& query);
 
     /// "E&xit!" and Enter: ends the window once its controls read back.
     void accept() override;
@@ -48,9 +55,10 @@ private:
     void OnUnitChosen(const QComboBox* list, const QString& field);
     void OnOptions();
     void OnRates();
-    /// Tools > Quick Conversion: the conversion chosen there is applied as the user would
-    /// apply it by hand, through the lists and the From number box.
-    void OnQuickConversion();
+    /// Tools > Quick Conversion, with query typed in; applies the conversion chosen there.
+    void OnQuickConversion(const QString& query);
+    /// Applies chosen as the user would by hand, through the lists and the From number box.
+    void ApplyConversion(const CQueryReader::Conversion& chosen);
     /// After the catalogue changed: types and units that are gone drop out of the model,
     /// and so do their numbers; then converts anew.
     void KeepWhatStillExists();

@@ -1,10 +1,10 @@
 #include "ui/DlgQuickConversion.h"
 
 #include <QKeyEvent>
-#include <QLocale>
 
 #include "catalogue/NumberText.h"
 #include "ui/DataExchange.h"
+#include "ui/LocalNumber.h"
 #include "ui_DlgQuickConversion.h"
 
 namespace {
@@ -31,6 +31,10 @@ CDlgQuickConversion::CDlgQuickConversion(const CUnitMgr& catalogue, int precisio
 
 CDlgQuickConversion::~CDlgQuickConversion() = default;
 
+void CDlgQuickConversion::SetQuery(const QString& query) {
+    m_ui->queryBox->setText(query);
+}
+
 const CQueryReader::Conversion& CDlgQuickConversion::Chosen() const {
     return m_chosen;
 }
@@ -51,7 +55,7 @@ void CDlgQuickConversion::ShowMatches(const QString& query) {
         return;
     }
     const std::string text = query.toStdString();
-    const bool decimalComma = QLocale().decimalPoint() == QLatin1String(",");
+    const bool decimalComma = LocalNumber::DecimalComma();
     const CQueryReader::Answer answer = m_reader.Read(text, decimalComma);
     if (answer.outcome == CQueryReader::Outcome::kAmbiguous ||
         answer.outcome == CQueryReader::Outcome::kFailed) {

@@ -24,6 +24,8 @@ public:
     CDlgQuickConversion(const CUnitMgr& catalogue, int precision, QWidget* parent = nullptr);
     ~CDlgQuickConversion() override;
 
+    /// Starts with query typed in, its matches or the reason it has none listed.
+    void SetQuery(const QString& query);
     /// The conversion chosen; valid once the dialog was accepted.
     const CQueryReader::Conversion& Chosen() const;
 

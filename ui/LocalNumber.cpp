@@ -52,6 +52,10 @@ double Read(const QString& text) {
     return ParseNumber(plain.toStdString());
 }
 
+bool DecimalComma() {
+    return QLocale().decimalPoint() == QLatin1String(",");
+}
+
 QString Show(const std::string& text) {
     QString shown = QString::fromStdString(text);
     return shown.replace(QLatin1Char('.'), QLocale().decimalPoint());

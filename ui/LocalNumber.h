@@ -14,6 +14,9 @@ namespace LocalNumber {
 /// leading number ("1.5" is 1.5), so that no text is read as less of it than it holds.
 double Read(const QString& text);
 
+/// Whether the language writes a decimal comma, so that a typed query reads "1,5" as 1.5.
+bool DecimalComma();
+
 /// text, a number as FormatNumber or FormatCoefficient writes it, with the local decimal
 /// separator and, like them, no grouping.
 QString Show(const std::string& text);

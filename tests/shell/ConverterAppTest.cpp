@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,9 +8,12 @@
 
 #include "app/WorkspaceSettings.h"
 #include "catalogue/CatalogueBackups.h"
+#include "catalogue/CatalogueRecord.h"
 #include "catalogue/UnitMgr.h"
 #include "shell/ConverterApp.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/WindowTestSupport.h"
+#include "ui/DlgMain.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -51,6 +55,10 @@ private slots:
     void failureDuringRunEndsIt();
     void runWithoutDownloadLoadsNoNetworkCode();
     void readAheadStartsFromWhatTheLastRunLeft();
+    void catalogueIsRecordedSilently_data();
+    void catalogueIsRecordedSilently();
+    void convertOptionSetsTheWindow_data();
+    void convertOptionSetsTheWindow();
 
 private:
     /// Runs the main window, closing each modal window as it comes up; their classes go
@@ -208,6 +216,10 @@ void CConverterAppTest::failureDuringRunEndsIt() {
     QVERIFY(saved.FindBaseUnit("Currency") < 0);
     // The main window closed and stored its (empty) units, so the settings were saved.
     QCOMPARE(StoredSettings()->GetNumber("General", "Reload MRU", -1), 1);
+    // exit() ends every event loop from now on, the windows of later tests too; the
+    // application's own loop clears that when it returns.
+    QTimer::singleShot(0, &m_app, &QCoreApplication::quit);
+    m_app.exec();
 }
 
 void CConverterAppTest::runWithoutDownloadLoadsNoNetworkCode() {
@@ -239,6 +251,57 @@ void CConverterAppTest::readAheadStartsFromWhatTheLastRunLeft() {
     QCOMPARE(m_app.Settings().m_currentVersion, CConverterApp::kVersion);
     m_app.ShutDown();
     QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
+}
+
+void CConverterAppTest::catalogueIsRecordedSilently_data() {
+    QTest::addColumn<QString>("stateHome");
+    QTest::addColumn<bool>("recorded");
+    QTest::newRow("recorded") << "state" << true;
+    QTest::newRow("a file in the way, no word of it") << "file" << false;
+}
+
+void CConverterAppTest::catalogueIsRecordedSilently() {
+    QFETCH(QString, stateHome);
+    QFETCH(bool, recorded);
+    WriteAll(m_work->filePath("file"), "x");
+    const CScopedEnv state("XDG_STATE_HOME", m_work->filePath(stateHome).toStdString());
+    QVERIFY(m_app.StartUp());
+    m_app.ShutDown();
+    const std::string absolute = QDir::current().absoluteFilePath(kDataFile).toStdString();
+    QCOMPARE(CCatalogueRecord().Recorded(), recorded ? absolute : std::string());
+    QVERIFY(CMessageBox::TakeShownTexts().isEmpty());
+}
+
+void CConverterAppTest::convertOptionSetsTheWindow_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("fromUnit");
+    QTest::addColumn<bool>("quickConversion");
+    QTest::newRow("none") << QStringList{"tarvo", "-x", "2 yd in ft"} << "" << false;
+    QTest::newRow("--convert QUERY")
+        << QStringList{"tarvo", "--convert", "2 yd in ft"} << "yard (yd.)" << false;
+    QTest::newRow("--convert=QUERY, the last one")
+        << QStringList{"tarvo", "--convert=2 kg in g", "--convert=2 yd in ft"} << "yard (yd.)"
+        << false;
+    QTest::newRow("--convert alone") << QStringList{"tarvo", "--convert"} << "" << true;
+}
+
+void CConverterAppTest::convertOptionSetsTheWindow() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, fromUnit);
+    QFETCH(bool, quickConversion);
+    QVERIFY(m_app.StartUp());
+    m_app.Settings().m_storedVersion = CConverterApp::kVersion;  // no About box
+    QString shown;
+    const CModalGuard guard([&shown](QWidget& modal) {
+        if (qobject_cast<CDlgMain*>(&modal) != nullptr) {
+            shown = NamedChild<QComboBox>(modal, "fromUnitList")->currentText();
+        }
+        QMetaObject::invokeMethod(&modal, "reject");
+    });
+    m_app.RunMainWindow(CConverterApp::ConvertQuery(arguments));
+    m_app.ShutDown();
+    QCOMPARE(shown, fromUnit);
+    QCOMPARE(guard.Handed().contains("CDlgQuickConversion"), quickConversion);
 }
 
 int main(int argc, char** argv) {

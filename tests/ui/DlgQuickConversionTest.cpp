@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "formats/UnitSet.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/DlgMain.h"
 #include "ui/DlgQuickConversion.h"
@@ -73,6 +74,9 @@ private slots:
     void unreadableQueryIsGreyed_data();
     void unreadableQueryIsGreyed();
     void keyboardReachesEveryRow();
+    void windowStartsWithAQuery_data();
+    void windowStartsWithAQuery();
+    void fullNamesReadBackExactly();
 
 private:
     std::unique_ptr<CFakeApp> m_app;
@@ -254,6 +258,81 @@ void DlgQuickConversionTest::keyboardReachesEveryRow() {
     QVERIFY2(third.contains(QString::fromStdString(chosen.to)), qPrintable(third));
     QCOMPARE(chosen.from, std::string("yard (yd.)"));
     QCOMPARE(chosen.amount, 2.0);
+}
+
+void DlgQuickConversionTest::windowStartsWithAQuery_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("shown");   // over the last units, Distance to inch
+    QTest::addColumn<QStringList>("opened");  // Quick Conversion's query and rows
+
+    QTest::newRow("full names") << "C"
+                                << "2 yard (yd.) in foot (ft.)" << kTwoYardsInFeet << QStringList{};
+    QTest::newRow("a unit alone: the last to-unit of its type")
+        << "C"
+        << "2 yd" << QStringList{"Distance", "yard (yd.)", "inch (in.)", "2", "72"}
+        << QStringList{};
+    QTest::newRow("a unit alone: the first other unit of its type")
+        << "C"
+        << "2 kg" << QStringList{"Weight", "kilogram (kg)", "milligram (mg)", "2", "2000000"}
+        << QStringList{};
+    QTest::newRow("a decimal comma")
+        << "de"
+        << "2,5 yd in ft" << QStringList{"Distance", "yard (yd.)", "foot (ft.)", "2,5", "7,5"}
+        << QStringList{};
+    QTest::newRow("no conversion: Quick Conversion opens with it")
+        << "C"
+        << "weather" << QStringList{"Distance", "", "inch (in.)", "", ""}
+        << QStringList{"weather", "no unit named 'weather'"};
+}
+
+void DlgQuickConversionTest::windowStartsWithAQuery() {
+    QFETCH(QString, locale);
+    QFETCH(QString, query);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, opened);
+    QLocale::setDefault(QLocale(locale));
+    m_app->m_settings.m_type = "Distance";
+    m_app->m_settings.m_toUnit = "inch (in.)";
+    CDlgMain window(*m_app);
+    QStringList typed;
+    const CModalGuard guard([&typed](QWidget& dialog) {
+        typed << QueryBox(dialog)->text() << Rows(dialog);
+        QTest::keyClick(QueryBox(dialog), Qt::Key_Escape);
+    });
+    window.Convert(query);
+    window.show();
+    QTRY_COMPARE(typed, opened);
+    QCOMPARE(Shown(window), shown);
+    window.reject();
+}
+
+void DlgQuickConversionTest::fullNamesReadBackExactly() {
+    // How the desktop search helper starts the window: every unit by its full name, the
+    // amount with 17 digits and a point, whatever the window's language.
+    for (const CUnitSet& set : CUnitSet::InFolder(m_app->m_unitSetFolder.toStdString())) {
+        set.MergeInto(m_app->m_catalogue);
+    }
+    const CUnitMgr& catalogue = m_app->m_catalogue;
+    const CQueryReader reader(catalogue);
+    for (int i = 0; i < catalogue.GetCount(); ++i) {
+        for (int j = 0; j < catalogue.GetCount(); ++j) {
+            const CUnit from = catalogue.GetUnit(i);
+            const CUnit to = catalogue.GetUnit(j);
+            // A unit to itself is left out: two types may have a unit of one name.
+            if (i == j || from.m_type != to.m_type) {
+                continue;
+            }
+            const std::string query = "0.30000000000000004 " + from.m_name + " in " + to.m_name;
+            for (const bool decimalComma : {false, true}) {
+                const auto read = reader.Conversions(query, 1, decimalComma);
+                QVERIFY2(read.size() == 1 && read[0].type == from.m_type &&
+                             read[0].from == from.m_name && read[0].to == to.m_name &&
+                             read[0].amount == 0.1 + 0.2,
+                         query.c_str());
+            }
+        }
+    }
 }
 
 QTEST_MAIN(DlgQuickConversionTest)
