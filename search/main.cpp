@@ -2,7 +2,8 @@
 // catalogue. The session bus starts it on the first search; it ends after a quiet while.
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
+#include <QDBusError>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
@@ -18,8 +19,9 @@ namespace {
 // The window program: the build tree's beside a helper of the build tree, else the one
 // installed with it.
 QString WindowProgram() {
-    const QString self = QCoreApplication::applicationFilePath();
-    if (self == QStringLiteral(TARVO_SEARCH_BUILT)) {
+    // The program's own path has its links resolved; the build's may hold some.
+    const QString built = QFileInfo(QStringLiteral(TARVO_SEARCH_BUILT)).canonicalFilePath();
+    if (QCoreApplication::applicationFilePath() == built) {
         return QStringLiteral(TARVO_WINDOW_BUILT);
     }
     return QCoreApplication::applicationDirPath() + QStringLiteral("/" TARVO_WINDOW_INSTALLED);
