@@ -6,49 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "app/WorkspaceSettings.h"
 #include "catalogue/Unit.h"
-#include "catalogue/UnitMgr.h"
 #include "search/SearchCatalogue.h"
-#include "tests/support/ScratchDir.h"
+#include "tests/support/SearchSession.h"
 
 namespace {
 
-// A session's files in a scratch folder: the window's catalogue record, its catalogue
-// and its settings store.
+// A session's files as the window leaves them, and the answers on them.
 class SearchAnswersTest : public ::testing::Test {
 protected:
-    std::string Record() const { return m_scratch.File("state/tarvo/catalogue"); }
-    std::string Store() const { return m_scratch.File("config/Kolpa/Tarvo.db"); }
-    std::string CatalogueFile() const { return m_scratch.File("work/Tarvo.Dat"); }
+    void SetUp() override { m_session.WindowSaves(); }
 
-    void SetUp() override { WindowSaves(); }
-
-    // What the window leaves: the record and its catalogue, the factory units, a unit
-    // set's psi and extra.
-    void WindowSaves(const std::vector<CUnit>& extra = {}) const {
-        CUnitMgr catalogue;
-        catalogue.AddFactoryUnits();
-        catalogue.AddOrUpdateUnit(
-            CUnit("Pressure", "pound per square inch (psi)", 1e5 / 6894.757293168361, 0));
-        for (const CUnit& unit : extra) {
-            catalogue.AddOrUpdateUnit(unit);
-        }
-        std::filesystem::create_directories(m_scratch.Path() / "work");
-        catalogue.SaveToFile(CatalogueFile());
-        m_scratch.Write("state/tarvo/catalogue", CatalogueFile() + "\n");
-    }
-    void WindowSettles(const std::string& type, const std::string& to, int precision) const {
-        CWorkspaceSettings settings(Store());
-        settings.m_location.Set("Software", "Kolpa", "Tarvo");
-        settings.m_type = type;
-        settings.m_toUnit = to;
-        settings.m_decimalPrecision = precision;
-        settings.Save();
-    }
-
-    CScratchDir m_scratch;
-    CSearchCatalogue m_catalogue{Record(), Store()};
+    CSearchSession m_session;
+    const CScratchDir& m_scratch = m_session.Scratch();
+    CSearchCatalogue m_catalogue{m_session.Record(), m_session.Store()};
     CSearchAnswers m_answers{m_catalogue, false};
 };
 
@@ -98,22 +69,22 @@ TEST_F(SearchAnswersTest, QueriesGiveTheirConversionsOrNothing) {
 
 TEST_F(SearchAnswersTest, TheWindowsLastToUnitAndPrecisionAreUsed) {
     EXPECT_EQ(Names(m_answers, "5 psi").front(), "34473.786 Pa");
-    WindowSettles("Pressure", "bar (bar)", 5);
+    m_session.WindowSettles("Pressure", "bar (bar)", 5);
     EXPECT_EQ(Names(m_answers, "5 psi").front(), "0.34474 bar");
-    WindowSettles("Distance", "bar (bar)", 1);
+    m_session.WindowSettles("Distance", "bar (bar)", 1);
     EXPECT_EQ(Names(m_answers, "5 psi").front(), "34473.8 Pa");
 }
 
 TEST_F(SearchAnswersTest, ASavedCatalogueIsPickedUpAndItsOldIdsAreRefused) {
     EXPECT_TRUE(m_answers.Find("2 sack in kg").empty());
     const std::vector<std::string> firstIds = m_answers.Find("5 psi in bar");
-    WindowSaves({CUnit("Weight", "sack", 1 / 50.0, 0)});
+    m_session.WindowSaves({CUnit("Weight", "sack", 1 / 50.0, 0)});
     EXPECT_FALSE(m_answers.Describe(firstIds[0]));
     const std::vector<std::string> ids = m_answers.Find("2 sack in kg");
     ASSERT_EQ(ids.size(), 1u);
     EXPECT_EQ(m_answers.Describe(ids[0])->name, "100 kg");
 
-    WindowSaves({CUnit("Weight", "sack", 1 / 25.0, 0)});
+    m_session.WindowSaves({CUnit("Weight", "sack", 1 / 25.0, 0)});
     EXPECT_FALSE(m_answers.Describe(ids[0]));
     EXPECT_EQ(Names(m_answers, "2 sack in kg"), std::vector<std::string>{"50 kg"});
 
@@ -121,7 +92,7 @@ TEST_F(SearchAnswersTest, ASavedCatalogueIsPickedUpAndItsOldIdsAreRefused) {
     m_scratch.Write("work/Tarvo.Dat", "not a catalogue");
     EXPECT_EQ(Names(m_answers, "2 sack in kg"), std::vector<std::string>{});
     EXPECT_EQ(Names(m_answers, "1 yd in ft"), std::vector<std::string>{"3 ft."});
-    std::filesystem::remove(CatalogueFile());
+    std::filesystem::remove(m_session.CatalogueFile());
     EXPECT_EQ(Names(m_answers, "1 yd in ft"), std::vector<std::string>{"3 ft."});
 }
 
@@ -156,7 +127,7 @@ TEST_F(SearchAnswersTest, IdsThatAreNotTheCurrentCataloguesAreRefused) {
 }
 
 TEST_F(SearchAnswersTest, TheWindowStartsWhereItsCatalogueFileIsTheRecordedOne) {
-    CSearchCatalogue noWindow(m_scratch.File("none"), Store());
+    CSearchCatalogue noWindow(m_scratch.File("none"), m_session.Store());
     noWindow.Refresh();
     EXPECT_EQ(noWindow.WindowFolder(), "");
     m_catalogue.Refresh();
