@@ -2,9 +2,12 @@
 // catalogue. The session bus starts it on the first search; it ends after a quiet while.
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QDBusReply>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -15,6 +18,14 @@
 #include "search/SearchHelper.h"
 
 namespace {
+
+// How long the helper still answers once it gave up its names.
+constexpr int kLastCallsMs = 500;
+
+int Fail(const QString& reason) {
+    std::fprintf(stderr, "tarvo-search: %s\n", qPrintable(reason));
+    return 1;
+}
 
 // The window program: the build tree's beside a helper of the build tree, else the one
 // installed with it.
@@ -67,22 +78,39 @@ int main(int argc, char* argv[]) {
     }
 
     CSearchHelper helper(options);
-    QObject::connect(&helper, &CSearchHelper::Idle, &application, &QCoreApplication::quit);
     CGnomeSearchProvider gnome(helper);
     CKRunnerProvider krunner(helper);
     QDBusConnection bus = QDBusConnection::sessionBus();
-    const bool registered =
-        bus.registerObject(QString::fromLatin1(CGnomeSearchProvider::kPath), &gnome,
-                           QDBusConnection::ExportAllSlots) &&
-        bus.registerObject(QString::fromLatin1(CKRunnerProvider::kPath), &krunner,
-                           QDBusConnection::ExportAllSlots) &&
-        bus.registerService(QString::fromLatin1(CGnomeSearchProvider::kService)) &&
-        bus.registerService(QString::fromLatin1(CKRunnerProvider::kService));
-    if (!registered) {
-        std::fprintf(stderr, "tarvo-search: %s\n",
-                     qPrintable(bus.isConnected() ? bus.lastError().message()
-                                                  : QStringLiteral("no session bus")));
-        return 1;
+    if (!bus.isConnected()) {
+        return Fail(QStringLiteral("no session bus"));
     }
+    if (!bus.registerObject(QString::fromLatin1(CGnomeSearchProvider::kPath), &gnome,
+                            QDBusConnection::ExportAllSlots) ||
+        !bus.registerObject(QString::fromLatin1(CKRunnerProvider::kPath), &krunner,
+                            QDBusConnection::ExportAllSlots)) {
+        return Fail(bus.lastError().message());
+    }
+    // Always in this order, so that of two helpers started at once for either name, one
+    // takes both and the other ends.
+    const QStringList names{QString::fromLatin1(CGnomeSearchProvider::kService),
+                            QString::fromLatin1(CKRunnerProvider::kService)};
+    for (const QString& name : names) {
+        const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+            bus.interface()->registerService(name);
+        if (!reply.isValid()) {
+            return Fail(reply.error().message());
+        }
+        if (reply.value() != QDBusConnectionInterface::ServiceRegistered) {
+            return Fail(name + QStringLiteral(" is taken by another program"));
+        }
+    }
+    // The names go first: a call already on its way to the helper is still answered, and
+    // the next one starts a new helper.
+    QObject::connect(&helper, &CSearchHelper::Idle, &application, [&] {
+        for (const QString& name : names) {
+            bus.unregisterService(name);
+        }
+        QTimer::singleShot(kLastCallsMs, &application, &QCoreApplication::quit);
+    });
     return QCoreApplication::exec();
 }
